@@ -1,0 +1,40 @@
+// Time and the user-interface thread's event loop: timers, blocking sleep, one pass of pending events.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace wardo::platform {
+
+using TimerId = std::uint32_t;
+
+class EventLoop {
+public:
+    virtual ~EventLoop() = default;
+
+    virtual std::int64_t nowMs() = 0;  // monotonic milliseconds
+    // Blocks the thread: no event is handled and no timer fires while it sleeps.
+    virtual void sleep(int ms) = 0;
+    // One pass of pending events (the classic DoEvents): due timers fire, re-entrantly.
+    virtual void doEvents() = 0;
+
+    // A repeating timer on the user-interface thread; ticks come only from the loop.
+    virtual TimerId startTimer(int intervalMs, std::function<void()> tick) = 0;
+    virtual void stopTimer(TimerId id) = 0;
+
+    // Queues work for the user-interface thread (a datagram that arrived, a window message from
+    // another thread); it runs at the next pass of events.
+    virtual void post(std::function<void()> work) = 0;
+
+    // Runs events until `done` returns true (a modal window, the program's main loop).
+    virtual void runUntil(const std::function<bool()>& done) = 0;
+    // Ends every loop: the program stops at once.
+    virtual void quit(int exitCode) = 0;
+    virtual bool quitting() const = 0;
+
+    // Local time of day.
+    virtual std::wstring timeOfDay() = 0;          // "HH:MM:SS"
+    virtual long secondsSinceMidnight() = 0;
+};
+
+}  // namespace wardo::platform

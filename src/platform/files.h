@@ -1,0 +1,39 @@
+// Files and folders under the program's own (Windows-style) paths, and the environment.
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wardo::platform {
+
+class Files {
+public:
+    virtual ~Files() = default;
+    virtual std::optional<std::string> readAll(const std::wstring& path) = 0;
+    // Writes through a temporary file beside the target and a rename: a crash never leaves half a file.
+    virtual bool writeAllAtomic(const std::wstring& path, const std::string& bytes) = 0;
+    virtual bool fileExists(const std::wstring& path) = 0;
+    virtual bool folderExists(const std::wstring& path) = 0;
+    virtual bool copyReplacing(const std::wstring& from, const std::wstring& to) = 0;
+    virtual std::vector<std::wstring> listFiles(const std::wstring& folder, const std::wstring& pattern) = 0;
+    virtual std::vector<std::wstring> listFolders(const std::wstring& folder) = 0;
+    virtual std::vector<std::wstring> listDrives() = 0;
+    // The folder of the running program, with a trailing backslash.
+    virtual std::wstring programFolder() = 0;
+};
+
+class Environment {
+public:
+    virtual ~Environment() = default;
+    virtual std::optional<std::wstring> variable(const std::wstring& name) = 0;
+    virtual void openWebPage(const std::wstring& url) = 0;
+};
+
+class Digest {
+public:
+    virtual ~Digest() = default;
+    // Lower-case hexadecimal MD5 of the bytes.
+    virtual std::string md5Hex(const std::string& bytes) = 0;
+};
+
+}  // namespace wardo::platform
