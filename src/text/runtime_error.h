@@ -6,7 +6,13 @@
 
 namespace wardo::text {
 
-enum class ErrorCode { InvalidCall = 5, Overflow = 6, OutOfRange = 9 };
+enum class ErrorCode {
+    InvalidCall = 5,
+    Overflow = 6,
+    OutOfRange = 9,
+    FileNotFound = 53,
+    InvalidPropertyValue = 380,
+};
 
 class RuntimeError : public std::runtime_error {
 public:

@@ -1,0 +1,43 @@
+// Images and picture boxes.
+#include "ui/picture.h"
+
+#include "ui/form.h"
+
+namespace wardo::ui {
+
+Picture::Picture(Form& form, Text name, int index)
+    : Control(form, ControlKind::Picture, std::move(name), index) {}
+
+const Text& Picture::picture() const {
+    touch();
+    return picture_;
+}
+
+void Picture::setPicture(const Text& path) {
+    touch();
+    if (!path.empty() && !form().platform().files.fileExists(path)) {
+        text::fail(text::ErrorCode::FileNotFound, "File not found");
+    }
+    picture_ = path;
+    changed(Property::Picture);  // even for the same name: the file may have changed
+}
+
+bool Picture::stretch() const {
+    touch();
+    return stretch_;
+}
+
+void Picture::setStretch(bool s) {
+    touch();
+    if (s == stretch_) return;
+    stretch_ = s;
+    changed(Property::Picture);
+}
+
+void Picture::resetToDefaults() {
+    Control::resetToDefaults();
+    picture_.clear();
+    stretch_ = false;
+}
+
+}  // namespace wardo::ui

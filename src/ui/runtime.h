@@ -1,0 +1,35 @@
+// The controls runtime of one run of the program: the platform, the binding and the forms that exist.
+#pragma once
+#include <algorithm>
+#include <vector>
+
+#include "platform/platform.h"
+#include "ui/form_host.h"
+
+namespace wardo::ui {
+
+class Form;
+
+class Runtime {
+public:
+    Runtime(platform::Platform& platform, FormHost& host) : platform_(platform), host_(host) {}
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
+
+    platform::Platform& platform() { return platform_; }
+    FormHost& host() { return host_; }
+
+    // Every form object, in construction order, loaded or not.
+    const std::vector<Form*>& forms() const { return forms_; }
+
+private:
+    friend class Form;
+    void add(Form* f) { forms_.push_back(f); }
+    void remove(Form* f) { std::erase(forms_, f); }
+
+    platform::Platform& platform_;
+    FormHost& host_;
+    std::vector<Form*> forms_;
+};
+
+}  // namespace wardo::ui
