@@ -1,0 +1,160 @@
+#include "platform/sim/sim_event_loop.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace wardo::platform::sim {
+
+namespace {
+
+constexpr std::int64_t kDayMs = 24LL * 3600 * 1000;
+
+// Clears a timer's running mark even when its tick throws.
+class RunningMark {
+public:
+    explicit RunningMark(std::shared_ptr<void> keep, bool& flag) : keep_(std::move(keep)), flag_(flag) {
+        flag_ = true;
+    }
+    ~RunningMark() { flag_ = false; }
+    RunningMark(const RunningMark&) = delete;
+    RunningMark& operator=(const RunningMark&) = delete;
+
+private:
+    std::shared_ptr<void> keep_;
+    bool& flag_;
+};
+
+}  // namespace
+
+SimEventLoop::SimEventLoop() = default;
+
+void SimEventLoop::sleep(int ms) {
+    if (ms > 0) now_ += ms;
+}
+
+TimerId SimEventLoop::startTimer(int intervalMs, std::function<void()> tick) {
+    auto t = std::make_shared<Timer>();
+    t->intervalMs = std::max(intervalMs, 1);
+    t->dueMs = now_ + t->intervalMs;
+    t->tick = std::move(tick);
+    TimerId id = nextId_++;
+    timers_.emplace(id, std::move(t));
+    return id;
+}
+
+void SimEventLoop::stopTimer(TimerId id) {
+    auto it = timers_.find(id);
+    if (it == timers_.end()) return;
+    it->second->alive = false;
+    timers_.erase(it);
+}
+
+void SimEventLoop::post(std::function<void()> work) {
+    posted_.push_back(std::move(work));
+}
+
+bool SimEventLoop::pass() {
+    if (quitting_) return false;
+    bool ran = false;
+    // Work posted while this pass runs waits for the next pass.
+    for (std::size_t n = posted_.size(); n > 0 && !posted_.empty() && !quitting_; --n) {
+        auto work = std::move(posted_.front());
+        posted_.pop_front();
+        ran = true;
+        if (work) work();
+    }
+    std::vector<std::pair<std::int64_t, TimerId>> due;
+    for (const auto& [id, t] : timers_) {
+        if (!t->running && t->dueMs <= now_) due.emplace_back(t->dueMs, id);
+    }
+    std::sort(due.begin(), due.end());
+    for (const auto& entry : due) {
+        if (quitting_) break;
+        auto it = timers_.find(entry.second);
+        if (it == timers_.end()) continue;
+        std::shared_ptr<Timer> t = it->second;
+        // A nested pass may already have fired it, or its own tick may be running.
+        if (!t->alive || t->running || t->dueMs > now_) continue;
+        t->dueMs = now_ + t->intervalMs;
+        ran = true;
+        RunningMark mark(t, t->running);
+        t->tick();
+    }
+    return ran;
+}
+
+std::optional<std::int64_t> SimEventLoop::nextDue() const {
+    std::optional<std::int64_t> next;
+    for (const auto& [id, t] : timers_) {
+        if (t->running) continue;
+        if (!next || t->dueMs < *next) next = t->dueMs;
+    }
+    return next;
+}
+
+void SimEventLoop::doEvents() {
+    if (quitting_) return;
+    if (pass()) {
+        idlePasses_ = 0;
+        return;
+    }
+    now_ += kIdlePassMs;
+    if (nextDue()) {
+        idlePasses_ = 0;
+    } else if (++idlePasses_ > idlePassBound) {
+        idlePasses_ = 0;
+        throw SimStall("doEvents: a wait loop is pumping events but no timer and no work is scheduled");
+    }
+}
+
+void SimEventLoop::runFor(std::int64_t ms) {
+    const std::int64_t end = now_ + std::max<std::int64_t>(ms, 0);
+    while (!quitting_) {
+        pass();
+        if (!posted_.empty()) continue;
+        auto next = nextDue();
+        if (!next || *next > end) break;
+        now_ = std::max(now_, *next);
+    }
+    now_ = std::max(now_, end);
+}
+
+void SimEventLoop::runUntil(const std::function<bool()>& done) {
+    const std::int64_t start = now_;
+    while (!quitting_ && !done()) {
+        if (pass()) continue;
+        auto next = nextDue();
+        if (!next) throw SimStall("runUntil: nothing is scheduled and the condition is still false");
+        if (*next - start > runUntilBoundMs) {
+            throw SimStall("runUntil: the condition is still false after the virtual-time bound");
+        }
+        now_ = std::max(now_, *next);
+    }
+}
+
+void SimEventLoop::quit(int exitCode) {
+    if (quitting_) return;
+    quitting_ = true;
+    exitCode_ = exitCode;
+}
+
+void SimEventLoop::setTimeOfDay(int hours, int minutes, int seconds) {
+    dayBaseMs_ = ((hours * 3600LL + minutes * 60LL + seconds) * 1000) % kDayMs;
+    dayAnchorMs_ = now_;
+}
+
+long SimEventLoop::secondsSinceMidnight() {
+    std::int64_t ms = (dayBaseMs_ + (now_ - dayAnchorMs_)) % kDayMs;
+    if (ms < 0) ms += kDayMs;
+    return static_cast<long>(ms / 1000);
+}
+
+std::wstring SimEventLoop::timeOfDay() {
+    long s = secondsSinceMidnight();
+    wchar_t buf[16];
+    std::swprintf(buf, 16, L"%02ld:%02ld:%02ld", s / 3600, (s / 60) % 60, s % 60);
+    return buf;
+}
+
+}  // namespace wardo::platform::sim

@@ -1,0 +1,254 @@
+#include "platform/sim/sim_window_system.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace wardo::platform::sim {
+
+namespace {
+
+// The A functions copy at most bufferSize - 1 bytes and always end the buffer.
+std::string cut(const std::string& s, long bufferSize) {
+    if (bufferSize <= 0) return {};
+    return s.substr(0, static_cast<std::size_t>(bufferSize - 1));
+}
+
+}  // namespace
+
+SimWindowSystem::SimWindowSystem(EventLoop& clock) : clock_(clock) {
+    Window& d = windows_[kDesktop];
+    d.className = "#32769";
+    d.style = kStyleVisible;
+    d.rect = Rect{0, 0, 1920, 1080};
+}
+
+SimWindowSystem::Window* SimWindowSystem::find(WindowHandle w) {
+    auto it = windows_.find(w);
+    return it == windows_.end() ? nullptr : &it->second;
+}
+
+const SimWindowSystem::Window* SimWindowSystem::find(WindowHandle w) const {
+    auto it = windows_.find(w);
+    return it == windows_.end() ? nullptr : &it->second;
+}
+
+WindowHandle SimWindowSystem::create(WindowHandle parent, const std::string& className,
+                                     const std::string& title, std::uint32_t style) {
+    if (!find(parent)) throw std::invalid_argument("SimWindowSystem::create: no such parent window");
+    WindowHandle h = nextHandle_++;
+    Window& w = windows_[h];
+    w.parent = parent;
+    w.className = className;
+    w.title = title;
+    w.style = style;
+    if (parent == kDesktop) {
+        placeInZOrder(h);
+    } else {
+        find(parent)->children.push_back(h);
+    }
+    return h;
+}
+
+// Top-level windows: topmost ones first, then the others; a window placed here goes first of its group.
+void SimWindowSystem::placeInZOrder(WindowHandle h) {
+    Window* w = find(h);
+    auto& siblings = find(w->parent)->children;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
+    auto pos = siblings.begin();
+    if (!w->topmost) {
+        while (pos != siblings.end() && find(*pos)->topmost) ++pos;
+    }
+    siblings.insert(pos, h);
+}
+
+void SimWindowSystem::destroy(WindowHandle h) {
+    if (h == kDesktop) return;
+    Window* w = find(h);
+    if (!w) return;
+    for (WindowHandle c : std::vector<WindowHandle>(w->children)) destroy(c);
+    w = find(h);
+    auto& siblings = find(w->parent)->children;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
+    if (active_ == h) active_ = 0;
+    windows_.erase(h);
+}
+
+void SimWindowSystem::setEnabled(WindowHandle h, bool enabled) {
+    if (Window* w = find(h)) w->enabled = enabled;
+}
+
+void SimWindowSystem::setStyle(WindowHandle h, std::uint32_t style) {
+    if (Window* w = find(h)) w->style = style;
+}
+
+void SimWindowSystem::setVisible(WindowHandle h, bool visible) {
+    if (Window* w = find(h)) w->style = visible ? (w->style | kStyleVisible) : (w->style & ~kStyleVisible);
+}
+
+void SimWindowSystem::setTitle(WindowHandle h, const std::string& ansi) {
+    if (Window* w = find(h)) w->title = ansi;
+}
+
+void SimWindowSystem::setRect(WindowHandle h, Rect screen) {
+    if (Window* w = find(h)) w->rect = screen;
+}
+
+ControlHooks& SimWindowSystem::hooks(WindowHandle h) {
+    Window* w = find(h);
+    if (!w) throw std::invalid_argument("SimWindowSystem::hooks: no such window");
+    return w->hooks;
+}
+
+WindowHandle SimWindowSystem::parent(WindowHandle h) const {
+    const Window* w = find(h);
+    return w ? w->parent : 0;
+}
+
+std::vector<WindowHandle> SimWindowSystem::children(WindowHandle h) const {
+    const Window* w = find(h);
+    return w ? w->children : std::vector<WindowHandle>{};
+}
+
+bool SimWindowSystem::isTopmost(WindowHandle h) const {
+    const Window* w = find(h);
+    return w && w->topmost;
+}
+
+void SimWindowSystem::setKeyDown(int virtualKey, bool down) {
+    if (down) {
+        keysDown_.insert(virtualKey);
+    } else {
+        keysDown_.erase(virtualKey);
+    }
+}
+
+std::vector<SentMessage> SimWindowSystem::logFor(WindowHandle h) const {
+    std::vector<SentMessage> out;
+    std::copy_if(log_.begin(), log_.end(), std::back_inserter(out),
+                 [h](const SentMessage& m) { return m.window == h; });
+    return out;
+}
+
+WindowHandle SimWindowSystem::firstChild(WindowHandle h) {
+    const Window* w = find(h);
+    return w && !w->children.empty() ? w->children.front() : 0;
+}
+
+WindowHandle SimWindowSystem::nextSibling(WindowHandle h) {
+    const Window* w = find(h);
+    if (!w || h == kDesktop) return 0;
+    const auto& siblings = find(w->parent)->children;
+    auto it = std::find(siblings.begin(), siblings.end(), h);
+    if (it == siblings.end() || ++it == siblings.end()) return 0;
+    return *it;
+}
+
+std::string SimWindowSystem::classNameA(WindowHandle h, int bufferSize) {
+    const Window* w = find(h);
+    return w ? cut(w->className, bufferSize) : std::string();
+}
+
+std::string SimWindowSystem::windowTextA(WindowHandle h, int bufferSize) {
+    const Window* w = find(h);
+    return w ? cut(w->title, bufferSize) : std::string();
+}
+
+std::uint32_t SimWindowSystem::style(WindowHandle h) {
+    const Window* w = find(h);
+    return w ? w->style : 0;
+}
+
+bool SimWindowSystem::isEnabled(WindowHandle h) {
+    const Window* w = find(h);
+    return w && w->enabled;
+}
+
+bool SimWindowSystem::isWindow(WindowHandle h) {
+    return find(h) != nullptr;
+}
+
+void SimWindowSystem::record(MessageKind kind, WindowHandle w, std::string text, bool delivered) {
+    log_.push_back(SentMessage{kind, w, std::move(text), clock_.nowMs(), delivered});
+}
+
+std::string SimWindowSystem::controlText(WindowHandle h) {
+    Window* w = find(h);
+    if (!w) return {};
+    return w->hooks.text ? w->hooks.text() : w->title;
+}
+
+long SimWindowSystem::getTextLength(WindowHandle h) {
+    bool live = find(h) != nullptr;
+    std::string t = controlText(h);
+    record(MessageKind::GetTextLength, h, {}, live);
+    return static_cast<long>(t.size());
+}
+
+std::string SimWindowSystem::getText(WindowHandle h, long bufferSize) {
+    bool live = find(h) != nullptr;
+    std::string t = cut(controlText(h), bufferSize);
+    record(MessageKind::GetText, h, t, live);
+    return t;
+}
+
+void SimWindowSystem::setText(WindowHandle h, const std::string& ansi) {
+    Window* w = find(h);
+    record(MessageKind::SetText, h, ansi, w != nullptr);
+    if (!w) return;
+    if (w->hooks.onSetText) {
+        // The hook may destroy windows: keep a copy of it alive while it runs.
+        auto hook = w->hooks.onSetText;
+        hook(ansi);
+    } else {
+        w->title = ansi;
+    }
+}
+
+void SimWindowSystem::mouseDown(WindowHandle h) {
+    Window* w = find(h);
+    record(MessageKind::LButtonDown, h, {}, w != nullptr);
+    if (w && w->hooks.onMouseDown) {
+        auto hook = w->hooks.onMouseDown;
+        hook();
+    }
+}
+
+void SimWindowSystem::mouseUp(WindowHandle h) {
+    Window* w = find(h);
+    record(MessageKind::LButtonUp, h, {}, w != nullptr);
+    if (w && w->hooks.onMouseUp) {
+        auto hook = w->hooks.onMouseUp;
+        hook();
+    }
+}
+
+// The deepest visible and enabled window under the point, searched in z-order.
+WindowHandle SimWindowSystem::deepestAt(WindowHandle h, Point p) const {
+    const Window* w = find(h);
+    for (WindowHandle c : w->children) {
+        const Window* cw = find(c);
+        if ((cw->style & kStyleVisible) && cw->enabled && cw->rect.contains(p)) return deepestAt(c, p);
+    }
+    return h;
+}
+
+WindowHandle SimWindowSystem::windowFromPoint(Point p) {
+    for (WindowHandle top : find(kDesktop)->children) {
+        const Window* w = find(top);
+        if ((w->style & kStyleVisible) && w->rect.contains(p)) return deepestAt(top, p);
+    }
+    return 0;
+}
+
+void SimWindowSystem::setTopmost(WindowHandle h, bool topmost) {
+    Window* w = find(h);
+    record(MessageKind::SetWindowPos, h, topmost ? "HWND_TOPMOST" : "HWND_NOTOPMOST", w != nullptr);
+    if (!w || h == kDesktop) return;
+    w->topmost = topmost;
+    if (w->parent == kDesktop) {
+        placeInZOrder(h);
+        active_ = h;
+    }
+}
+
+}  // namespace wardo::platform::sim

@@ -1,0 +1,20 @@
+// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+#pragma once
+#include <filesystem>
+
+namespace wardo::platform::sim {
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace wardo::platform::sim

@@ -1,0 +1,203 @@
+// The virtual clock and the timers: what the program's timing tests rely on.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/sim/sim_event_loop.h"
+
+namespace wardo::platform::sim {
+namespace {
+
+TEST(SimEventLoop, ClockMovesOnlyWhenAsked) {
+    SimEventLoop loop;
+    const auto t0 = loop.nowMs();
+    EXPECT_EQ(t0, SimEventLoop::kStartMs);
+    loop.sleep(150);
+    EXPECT_EQ(loop.nowMs(), t0 + 150);
+    loop.sleep(-5);
+    EXPECT_EQ(loop.nowMs(), t0 + 150);
+    loop.runFor(1000);
+    EXPECT_EQ(loop.nowMs(), t0 + 1150);
+}
+
+TEST(SimEventLoop, SleepDoesNotFireTimersButTheNextPassFiresThemOnce) {
+    SimEventLoop loop;
+    int ticks = 0;
+    loop.startTimer(100, [&] { ++ticks; });
+    loop.sleep(550);
+    EXPECT_EQ(ticks, 0);
+    loop.doEvents();
+    EXPECT_EQ(ticks, 1) << "missed ticks do not pile up";
+    loop.doEvents();
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST(SimEventLoop, RunForFiresEachTimerAtItsDueTimes) {
+    SimEventLoop loop;
+    const auto t0 = loop.nowMs();
+    std::vector<std::pair<char, std::int64_t>> fired;
+    loop.startTimer(200, [&] { fired.emplace_back('a', loop.nowMs() - t0); });
+    loop.startTimer(500, [&] { fired.emplace_back('b', loop.nowMs() - t0); });
+    loop.runFor(1000);
+    std::vector<std::pair<char, std::int64_t>> expected{{'a', 200}, {'a', 400},  {'b', 500}, {'a', 600},
+                                                        {'a', 800}, {'a', 1000}, {'b', 1000}};
+    EXPECT_EQ(fired, expected);
+}
+
+TEST(SimEventLoop, ATickThatSleepsDelaysTheNextTicks) {
+    SimEventLoop loop;
+    const auto t0 = loop.nowMs();
+    std::vector<std::int64_t> at;
+    loop.startTimer(100, [&] {
+        at.push_back(loop.nowMs() - t0);
+        loop.sleep(150);
+    });
+    loop.runFor(600);
+    // Due at 200 while the tick sleeps: fires at 250, the next one is counted from there.
+    EXPECT_EQ(at, (std::vector<std::int64_t>{100, 250, 400, 550}));
+}
+
+TEST(SimEventLoop, StopAndStartFromInsideTicks) {
+    SimEventLoop loop;
+    int a = 0, b = 0;
+    TimerId ta = 0;
+    ta = loop.startTimer(100, [&] {
+        if (++a == 2) loop.stopTimer(ta);
+    });
+    loop.startTimer(50, [&] {
+        if (++b == 1) loop.startTimer(10, [] {});
+    });
+    loop.runFor(1000);
+    EXPECT_EQ(a, 2);
+    EXPECT_FALSE(loop.timerActive(ta));
+    EXPECT_EQ(b, 20);
+    EXPECT_EQ(loop.activeTimers(), 2u);
+    loop.stopTimer(9999);  // unknown id: nothing happens
+}
+
+TEST(SimEventLoop, NestedPumpFiresOtherTimersButNotTheRunningOne) {
+    SimEventLoop loop;
+    std::vector<std::string> trace;
+    int outerTicks = 0;
+    loop.startTimer(100, [&] {
+        ++outerTicks;
+        trace.push_back("outer begin");
+        for (int i = 0; i < 300; ++i) loop.doEvents();  // a wait that pumps: 300 idle ms at most
+        trace.push_back("outer end");
+    });
+    loop.startTimer(120, [&] { trace.push_back("inner"); });
+    loop.runFor(100);
+    ASSERT_GE(trace.size(), 3u);
+    EXPECT_EQ(trace.front(), "outer begin");
+    EXPECT_EQ(trace.back(), "outer end");
+    EXPECT_EQ(outerTicks, 1) << "its own tick is not fired again while it runs";
+    EXPECT_GE(std::count(trace.begin(), trace.end(), "inner"), 2);
+    // Its overdue tick comes at the first pass after it returned.
+    loop.doEvents();
+    EXPECT_EQ(outerTicks, 2);
+}
+
+TEST(SimEventLoop, ATickThatThrowsCanFireAgain) {
+    SimEventLoop loop;
+    int ticks = 0;
+    loop.startTimer(10, [&] {
+        ++ticks;
+        throw std::runtime_error("tick failed");
+    });
+    EXPECT_THROW(loop.runFor(10), std::runtime_error);
+    EXPECT_THROW(loop.runFor(10), std::runtime_error);
+    EXPECT_EQ(ticks, 2);
+}
+
+TEST(SimEventLoop, PostedWorkRunsAtTheNextPassInOrder) {
+    SimEventLoop loop;
+    std::vector<int> order;
+    loop.post([&] {
+        order.push_back(1);
+        loop.post([&] { order.push_back(3); });
+    });
+    loop.post([&] { order.push_back(2); });
+    EXPECT_TRUE(order.empty());
+    loop.doEvents();
+    EXPECT_EQ(order, (std::vector<int>{1, 2}));
+    loop.doEvents();
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+}
+
+TEST(SimEventLoop, RunUntilAdvancesToTimersAndStops) {
+    SimEventLoop loop;
+    const auto t0 = loop.nowMs();
+    int ticks = 0;
+    loop.startTimer(250, [&] { ++ticks; });
+    loop.runUntil([&] { return ticks == 3; });
+    EXPECT_EQ(loop.nowMs() - t0, 750);
+}
+
+TEST(SimEventLoop, RunUntilNeverHangs) {
+    SimEventLoop loop;
+    EXPECT_THROW(loop.runUntil([] { return false; }), SimStall);
+    loop.startTimer(1000, [] {});
+    loop.runUntilBoundMs = 60'000;
+    EXPECT_THROW(loop.runUntil([] { return false; }), SimStall);
+    EXPECT_LE(loop.nowMs() - SimEventLoop::kStartMs, 61'000);
+}
+
+TEST(SimEventLoop, AModalLoopInsideATickRunsTheOtherTimers) {
+    SimEventLoop loop;
+    const auto t0 = loop.nowMs();
+    bool closed = false;
+    std::int64_t modalEnded = -1;
+    loop.startTimer(100, [&] {
+        if (modalEnded >= 0) return;
+        loop.runUntil([&] { return closed; });
+        modalEnded = loop.nowMs() - t0;
+    });
+    loop.startTimer(1000, [&] { closed = true; });
+    loop.runFor(1000);
+    EXPECT_EQ(modalEnded, 1000);
+}
+
+TEST(SimEventLoop, IdlePumpingCostsVirtualTimeAndIsBounded) {
+    SimEventLoop loop;
+    const auto t0 = loop.nowMs();
+    bool fired = false;
+    loop.startTimer(40, [&] { fired = true; });
+    while (!fired) loop.doEvents();
+    EXPECT_EQ(loop.nowMs() - t0, 40);
+    SimEventLoop empty;
+    empty.idlePassBound = 1000;
+    EXPECT_THROW(
+        {
+            for (;;) empty.doEvents();
+        },
+        SimStall);
+}
+
+TEST(SimEventLoop, QuitEndsEveryLoop) {
+    SimEventLoop loop;
+    int ticks = 0;
+    loop.startTimer(100, [&] {
+        if (++ticks == 2) loop.quit(3);
+    });
+    loop.runUntil([] { return false; });
+    EXPECT_TRUE(loop.quitting());
+    EXPECT_EQ(loop.exitCode(), 3);
+    loop.runFor(10'000);
+    loop.doEvents();
+    EXPECT_EQ(ticks, 2);
+}
+
+TEST(SimEventLoop, TimeOfDayFollowsTheVirtualClock) {
+    SimEventLoop loop;
+    EXPECT_EQ(loop.timeOfDay(), L"12:00:00");
+    loop.setTimeOfDay(23, 59, 58);
+    EXPECT_EQ(loop.secondsSinceMidnight(), 86398);
+    loop.sleep(1999);
+    EXPECT_EQ(loop.timeOfDay(), L"23:59:59");
+    loop.sleep(1);
+    EXPECT_EQ(loop.timeOfDay(), L"00:00:00");
+    EXPECT_EQ(loop.secondsSinceMidnight(), 0);
+}
+
+}  // namespace
+}  // namespace wardo::platform::sim
