@@ -1,0 +1,14 @@
+// MD5 on the simulated desktop, computed with OpenSSL.
+#pragma once
+#include <string>
+
+#include "platform/files.h"
+
+namespace wardo::platform::sim {
+
+class SimDigest : public Digest {
+public:
+    std::string md5Hex(const std::string& bytes) override;
+};
+
+}  // namespace wardo::platform::sim

@@ -1,0 +1,199 @@
+#include "platform/sim/sim_files.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cwctype>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "text/text.h"
+
+namespace wardo::platform::sim {
+namespace fs = std::filesystem;
+
+namespace {
+
+bool sameName(const std::wstring& a, const std::wstring& b) {
+    return text::lower(a) == text::lower(b);
+}
+
+// Windows wildcard match, case-insensitive: "*" any run, "?" one character.
+bool wildcardMatch(const std::wstring& name, const std::wstring& pattern) {
+    const std::wstring n = text::lower(name), p = text::lower(pattern);
+    size_t i = 0, j = 0, starP = std::wstring::npos, starN = 0;
+    while (i < n.size()) {
+        if (j < p.size() && (p[j] == L'?' || p[j] == n[i])) {
+            ++i;
+            ++j;
+        } else if (j < p.size() && p[j] == L'*') {
+            starP = j++;
+            starN = i;
+        } else if (starP != std::wstring::npos) {
+            j = starP + 1;
+            i = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (j < p.size() && p[j] == L'*') ++j;
+    return j == p.size();
+}
+
+bool lessNoCase(const std::wstring& a, const std::wstring& b) {
+    return text::lower(a) < text::lower(b);
+}
+
+std::vector<std::wstring> splitPath(const std::wstring& path) {
+    std::vector<std::wstring> parts;
+    std::wstring cur;
+    for (wchar_t c : path) {
+        if (c == L'\\' || c == L'/') {
+            parts.push_back(cur);
+            cur.clear();
+        } else {
+            cur.push_back(c);
+        }
+    }
+    parts.push_back(cur);
+    return parts;
+}
+
+}  // namespace
+
+SimFiles::SimFiles(fs::path root) : root_(std::move(root)) {
+    std::error_code ec;
+    fs::create_directories(root_ / "C", ec);
+}
+
+fs::path SimFiles::hostPath(const std::wstring& path) const {
+    std::wstring drive = L"C";
+    std::wstring rest = path.substr(0, path.find(L'\0'));  // the system's calls stop at a NUL
+    if (rest.size() >= 2 && rest[1] == L':' && std::iswalpha(rest[0])) {
+        drive = std::wstring(1, static_cast<wchar_t>(std::towupper(rest[0])));
+        rest = rest.substr(2);
+    }
+    // Folders are resolved one by one so that "..", "." and doubled separators never leave the drive.
+    std::vector<std::wstring> names;
+    for (const auto& part : splitPath(rest)) {
+        if (part.empty() || part == L".") continue;
+        if (part == L"..") {
+            if (!names.empty()) names.pop_back();
+            continue;
+        }
+        names.push_back(part);
+    }
+    fs::path host = root_ / fs::path(drive);
+    for (const auto& name : names) {
+        fs::path next = host / fs::path(name);
+        std::error_code ec;
+        if (!fs::exists(next, ec) && fs::is_directory(host, ec)) {
+            for (const auto& entry : fs::directory_iterator(host, ec)) {
+                if (sameName(entry.path().filename().wstring(), name)) {
+                    next = entry.path();
+                    break;
+                }
+            }
+        }
+        host = next;
+    }
+    return host;
+}
+
+void SimFiles::setWriteRefused(const std::wstring& path, bool refused) {
+    const auto host = hostPath(path);
+    if (refused)
+        refused_.insert(host);
+    else
+        refused_.erase(host);
+}
+
+std::optional<std::string> SimFiles::readAll(const std::wstring& path) {
+    const auto host = hostPath(path);
+    std::error_code ec;
+    if (!fs::is_regular_file(host, ec)) return std::nullopt;
+    std::ifstream in(host, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+bool SimFiles::writeAllAtomic(const std::wstring& path, const std::string& bytes) {
+    const auto host = hostPath(path);
+    std::error_code ec;
+    if (refused_.count(host) || !fs::is_directory(host.parent_path(), ec) || fs::is_directory(host, ec))
+        return false;
+    static std::atomic<unsigned> counter{0};
+    const fs::path temp = host.parent_path() / ("~wrd" + std::to_string(counter++) + ".tmp");
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            fs::remove(temp, ec);
+            return false;
+        }
+    }
+    fs::rename(temp, host, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        return false;
+    }
+    return true;
+}
+
+bool SimFiles::fileExists(const std::wstring& path) {
+    std::error_code ec;
+    return fs::is_regular_file(hostPath(path), ec);
+}
+
+bool SimFiles::folderExists(const std::wstring& path) {
+    std::error_code ec;
+    return fs::is_directory(hostPath(path), ec);
+}
+
+bool SimFiles::copyReplacing(const std::wstring& from, const std::wstring& to) {
+    const auto source = readAll(from);
+    return source && writeAllAtomic(to, *source);
+}
+
+std::vector<std::wstring> SimFiles::listFiles(const std::wstring& folder, const std::wstring& pattern) {
+    std::vector<std::wstring> names;
+    std::error_code ec;
+    const auto host = hostPath(folder);
+    if (!fs::is_directory(host, ec)) return names;
+    for (const auto& entry : fs::directory_iterator(host, ec)) {
+        const auto name = entry.path().filename().wstring();
+        if (entry.is_regular_file(ec) && wildcardMatch(name, pattern)) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end(), lessNoCase);
+    return names;
+}
+
+std::vector<std::wstring> SimFiles::listFolders(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    std::error_code ec;
+    const auto host = hostPath(folder);
+    if (!fs::is_directory(host, ec)) return names;
+    for (const auto& entry : fs::directory_iterator(host, ec))
+        if (entry.is_directory(ec)) names.push_back(entry.path().filename().wstring());
+    std::sort(names.begin(), names.end(), lessNoCase);
+    return names;
+}
+
+std::vector<std::wstring> SimFiles::listDrives() {
+    std::vector<std::wstring> drives;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(root_, ec)) {
+        const auto name = entry.path().filename().wstring();
+        if (entry.is_directory(ec) && name.size() == 1 && name[0] >= L'A' && name[0] <= L'Z')
+            drives.push_back(name + L":\\");
+    }
+    std::sort(drives.begin(), drives.end());
+    return drives;
+}
+
+}  // namespace wardo::platform::sim

@@ -1,0 +1,45 @@
+// Files of the simulated desktop: the program's Windows paths ("C:\A\b.ini", "\Wardo\x") mapped onto a
+// host folder, one sub-folder per drive letter, with Windows' case-insensitive names.
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace wardo::platform::sim {
+
+class SimFiles : public Files {
+public:
+    // Drive C always exists: root/C is created here.
+    explicit SimFiles(std::filesystem::path root);
+
+    std::optional<std::string> readAll(const std::wstring& path) override;
+    bool writeAllAtomic(const std::wstring& path, const std::string& bytes) override;
+    bool fileExists(const std::wstring& path) override;
+    bool folderExists(const std::wstring& path) override;
+    bool copyReplacing(const std::wstring& from, const std::wstring& to) override;
+    // Names only (no folder), sorted without regard to case; the pattern takes "*" and "?".
+    std::vector<std::wstring> listFiles(const std::wstring& folder, const std::wstring& pattern) override;
+    std::vector<std::wstring> listFolders(const std::wstring& folder) override;
+    // "C:\" and every other drive that has a folder under the root, in letter order.
+    std::vector<std::wstring> listDrives() override;
+    std::wstring programFolder() override { return programFolder_; }
+
+    // Test set-up: the program's folder (with its trailing backslash), and files whose writes the
+    // "system" refuses, as a read-only file or a full disk would.
+    void setProgramFolder(const std::wstring& folder) { programFolder_ = folder; }
+    void setWriteRefused(const std::wstring& path, bool refused);
+
+    // The host path that a Windows path maps to (folders along it matched without regard to case).
+    std::filesystem::path hostPath(const std::wstring& path) const;
+
+private:
+    std::filesystem::path root_;
+    std::wstring programFolder_ = L"C:\\Program Files\\Wardo\\";
+    std::set<std::filesystem::path> refused_;
+};
+
+}  // namespace wardo::platform::sim

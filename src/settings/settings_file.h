@@ -1,0 +1,24 @@
+// The settings file "wardo.ini" in the configuration folder: the program's only way to read and write it.
+#pragma once
+#include "platform/files.h"
+#include "text/text.h"
+
+namespace wardo::settings {
+
+// A value read is at most this long, as through the system's 800-character read buffer.
+constexpr size_t kMaxValueLength = 799;
+
+// `DossierConfig`: APPDATA followed by "\Wardo\"; with APPDATA unset, "\Wardo\" on the current drive.
+text::Text DossierConfigFrom(platform::Environment& env);
+// The settings file inside the configuration folder.
+text::Text settingsFilePath(const text::Text& dossierConfig);
+
+// The stored value, or "" when the key, section, file or folder is missing; read afresh at each call.
+text::Text LitIni(platform::Files& files, const text::Text& section, const text::Text& key,
+                  const text::Text& file);
+// Stores one value at once. A missing folder, a file that cannot be read or a refused write loses the
+// value silently; the folder is never created.
+void EcritIni(platform::Files& files, const text::Text& section, const text::Text& key,
+              const text::Text& value, const text::Text& file);
+
+}  // namespace wardo::settings

@@ -1,0 +1,91 @@
+// The simulated desktop's files, environment and digest, as the program's tests rely on them.
+#include "platform/sim/sim_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/sim/sim_digest.h"
+#include "platform/sim/sim_environment.h"
+#include "platform/sim/temp_folder.h"
+
+namespace wardo::platform::sim {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SimFilesTest : public ::testing::Test {
+protected:
+    SimFilesTest() : files(folder.path()) {}
+    void touch(const fs::path& relative) {
+        fs::create_directories((folder.path() / relative).parent_path());
+        std::ofstream(folder.path() / relative) << "x";
+    }
+    TempFolder folder;
+    SimFiles files;
+};
+
+TEST_F(SimFilesTest, WindowsPathsMapOntoDriveFolders) {
+    EXPECT_EQ(files.hostPath(L"C:\\A\\b.ini"), folder.path() / "C/A/b.ini");
+    EXPECT_EQ(files.hostPath(L"\\Wardo\\x"), folder.path() / "C/Wardo/x");
+    EXPECT_EQ(files.hostPath(L"d:/Sons//a.wav"), folder.path() / "D/Sons/a.wav");
+    // Nothing climbs out of the drive.
+    EXPECT_EQ(files.hostPath(L"C:\\..\\..\\etc\\passwd"), folder.path() / "C/etc/passwd");
+    EXPECT_EQ(files.hostPath(L"C:\\a\\.\\..\\b"), folder.path() / "C/b");
+}
+
+TEST_F(SimFilesTest, NamesMatchWithoutRegardToCase) {
+    touch("C/Users/Moi/Wardo/Skins/Bleu.BMP");
+    EXPECT_TRUE(files.fileExists(L"c:\\users\\moi\\WARDO\\skins\\bleu.bmp"));
+    EXPECT_TRUE(files.folderExists(L"C:\\USERS\\moi\\wardo\\Skins\\"));
+    EXPECT_FALSE(files.fileExists(L"C:\\Users\\Moi\\Wardo\\Skins"));
+    EXPECT_FALSE(files.folderExists(L"C:\\Users\\Moi\\Wardo\\Skins\\Bleu.bmp"));
+}
+
+TEST_F(SimFilesTest, ListingsAreFilteredAndSorted) {
+    for (const char* name : {"b.wav", "A.WAV", "c.wav.txt", "d.wa", "e.wavx"})
+        touch(fs::path("C/Sons") / name);
+    fs::create_directories(folder.path() / "C/Sons/zeta");
+    fs::create_directories(folder.path() / "C/Sons/Alpha");
+    EXPECT_EQ(files.listFiles(L"C:\\Sons\\", L"*.wav"), (std::vector<std::wstring>{L"A.WAV", L"b.wav"}));
+    EXPECT_EQ(files.listFiles(L"C:\\Sons", L"?.wa"), std::vector<std::wstring>{L"d.wa"});
+    EXPECT_EQ(files.listFiles(L"C:\\Sons", L"*").size(), 5u);
+    EXPECT_EQ(files.listFolders(L"C:\\Sons"), (std::vector<std::wstring>{L"Alpha", L"zeta"}));
+    EXPECT_TRUE(files.listFiles(L"C:\\Absent", L"*.*").empty());
+    fs::create_directories(folder.path() / "E");
+    EXPECT_EQ(files.listDrives(), (std::vector<std::wstring>{L"C:\\", L"E:\\"}));
+}
+
+TEST_F(SimFilesTest, WritesNeedTheirFolderAndCopiesReplace) {
+    EXPECT_FALSE(files.writeAllAtomic(L"C:\\Absent\\f.txt", "x"));
+    EXPECT_FALSE(fs::exists(folder.path() / "C/Absent"));
+    ASSERT_TRUE(files.writeAllAtomic(L"C:\\a.txt", std::string("one\0two", 7)));
+    ASSERT_TRUE(files.writeAllAtomic(L"C:\\b.txt", "old"));
+    EXPECT_TRUE(files.copyReplacing(L"C:\\a.txt", L"C:\\b.txt"));
+    EXPECT_EQ(files.readAll(L"C:\\b.txt"), std::string("one\0two", 7));
+    EXPECT_FALSE(files.copyReplacing(L"C:\\none.txt", L"C:\\c.txt"));
+    EXPECT_EQ(files.readAll(L"C:\\c.txt"), std::nullopt);
+    EXPECT_EQ(files.programFolder(), L"C:\\Program Files\\Wardo\\");
+}
+
+TEST(SimEnvironmentTest, VariablesIgnoreCaseAndPagesAreRecorded) {
+    SimEnvironment env;
+    EXPECT_EQ(env.variable(L"APPDATA"), std::nullopt);
+    env.set(L"AppData", L"C:\\x");
+    EXPECT_EQ(env.variable(L"APPDATA"), L"C:\\x");
+    env.unset(L"appdata");
+    EXPECT_EQ(env.variable(L"APPDATA"), std::nullopt);
+    env.openWebPage(L"http://example.invalid/");
+    EXPECT_EQ(env.openedPages(), std::vector<std::wstring>{L"http://example.invalid/"});
+}
+
+TEST(SimDigestTest, KnownMd5Values) {
+    SimDigest digest;
+    EXPECT_EQ(digest.md5Hex(""), "d41d8cd98f00b204e9800998ecf8427e");
+    EXPECT_EQ(digest.md5Hex("abc"), "900150983cd24fb0d6963f7d28e17f72");
+    EXPECT_EQ(digest.md5Hex(std::string("\0\xFF", 2)).size(), 32u);
+}
+
+}  // namespace
+}  // namespace wardo::platform::sim
