@@ -40,13 +40,6 @@ TEST(CrypteTexte, AnOperatorCodeOf28CharactersTakesOneBlockAnd29Two) {
     EXPECT_EQ(readBack(stored(Text(29, L'x'), kKey), kKey), Text(29, L'x'));
 }
 
-TEST(CrypteTexte, TheCipherTextHoldsOneCharacterPerByte) {
-    const Text c = CrypteTexte(L"abc", kKey);
-    ASSERT_EQ(c.size(), 32u);
-    EXPECT_EQ(text::fromAnsi(text::toAnsi(c)), c);
-    EXPECT_EQ(DecrypteTexte(c, kKey), L"abc");
-}
-
 TEST(CrypteTexte, EmptyTextsAndPasswords) {
     EXPECT_EQ(CrypteTexte(L"", kKey), L"");
     const Text c = CrypteTexte(L"code", L"");
