@@ -36,21 +36,30 @@ public:
     bool EmissionSonImmediate = false;
     MicroWaitNotice* notice = nullptr;
 
+    // Sets the input line (ANSI; characters outside the code page go out as '?'), presses send, then
+    // blocks 150 ms. No handle is checked: with none the messages go nowhere and the pause still runs.
     void EnvoieChat(const text::Text& line);
+    // Busy unless both microphone buttons are enabled windows.
     bool MicroOccupe();
+    // Press the talk button until the microphone reads busy (Prend) or free (Libere): at most
+    // kMaxMicroPresses presses, kPauseBetweenPressesMs between two of them.
     void PrendMicro();
     void LibereMicro();
+    // Waits, pumping events with the notice shown, for a free microphone or a decision (the two flags),
+    // then takes it with one press unless a flag is set. Also ends, pressing nothing, when the program
+    // is quitting.
     void AttendMicroLibre();
 
+    // A window's class name and text, at most 254 characters; "" when there is none.
     text::Text ClasseFenetre(WindowHandle w);
     text::Text TexteFenetre(WindowHandle w);
 
-    // Bounds of PrendMicro / LibereMicro when the room never changes the microphone's state.
     static constexpr int kMaxMicroPresses = 10;
     static constexpr int kPauseBetweenPressesMs = 50;
 
 private:
     void press(WindowHandle w);
+    void pressMicroUntil(bool busy);
     platform::Platform& p_;
 };
 

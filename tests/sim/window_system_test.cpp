@@ -111,8 +111,9 @@ TEST_F(SimWindowSystemTest, AHookMayDestroyItsOwnWindow) {
 
 TEST_F(SimWindowSystemTest, PlainWindowsKeepWhatIsSet) {
     auto w = ws.create(ws.desktop(), "Static", "old");
-    ws.setText(w, "new");
-    EXPECT_EQ(ws.windowTextA(w, 255), "new");
+    ws.setText(w, std::string("new\0lost", 8));
+    EXPECT_EQ(ws.windowTextA(w, 255), "new") << "the message carries a NUL-terminated string";
+    EXPECT_EQ(ws.log().back().text, "new");
     EXPECT_EQ(ws.getText(w, 255), "new");
     EXPECT_THROW(ws.hooks(0), std::invalid_argument);
     EXPECT_THROW(ws.create(999, "X"), std::invalid_argument);

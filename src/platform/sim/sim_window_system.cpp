@@ -191,7 +191,9 @@ std::string SimWindowSystem::getText(WindowHandle h, long bufferSize) {
     return t;
 }
 
-void SimWindowSystem::setText(WindowHandle h, const std::string& ansi) {
+void SimWindowSystem::setText(WindowHandle h, const std::string& bytes) {
+    // WM_SETTEXT carries a NUL-terminated string: whatever follows a NUL never arrives.
+    const std::string ansi = bytes.substr(0, bytes.find('\0'));
     Window* w = find(h);
     record(MessageKind::SetText, h, ansi, w != nullptr);
     if (!w) return;
