@@ -151,13 +151,5 @@ TEST_F(Microphone, WaitEndsWhenTheProgramQuits) {
     EXPECT_EQ(model().micPresses(), 0);
 }
 
-TEST_F(Microphone, WaitWithoutANoticeStillWorks) {
-    link.notice = nullptr;
-    model().otherTakesMic();
-    at(100, [&] { model().otherReleasesMic(); });
-    link.AttendMicroLibre();
-    EXPECT_EQ(model().mic(), Mic::User);
-}
-
 }  // namespace
 }  // namespace wardo::chatlink

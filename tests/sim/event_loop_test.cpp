@@ -8,18 +8,6 @@
 namespace wardo::platform::sim {
 namespace {
 
-TEST(SimEventLoop, ClockMovesOnlyWhenAsked) {
-    SimEventLoop loop;
-    const auto t0 = loop.nowMs();
-    EXPECT_EQ(t0, SimEventLoop::kStartMs);
-    loop.sleep(150);
-    EXPECT_EQ(loop.nowMs(), t0 + 150);
-    loop.sleep(-5);
-    EXPECT_EQ(loop.nowMs(), t0 + 150);
-    loop.runFor(1000);
-    EXPECT_EQ(loop.nowMs(), t0 + 1150);
-}
-
 TEST(SimEventLoop, SleepDoesNotFireTimersButTheNextPassFiresThemOnce) {
     SimEventLoop loop;
     int ticks = 0;

@@ -119,18 +119,6 @@ TEST_F(SimWindowSystemTest, PlainWindowsKeepWhatIsSet) {
     EXPECT_THROW(ws.create(999, "X"), std::invalid_argument);
 }
 
-TEST_F(SimWindowSystemTest, EnabledStyleVisibility) {
-    auto w = ws.create(ws.desktop(), "A", "t", 0);
-    EXPECT_TRUE(ws.isEnabled(w));
-    ws.setEnabled(w, false);
-    EXPECT_FALSE(ws.isEnabled(w));
-    EXPECT_EQ(ws.style(w) & kStyleVisible, 0u);
-    ws.setVisible(w, true);
-    EXPECT_EQ(ws.style(w), kStyleVisible);
-    ws.setStyle(w, 0x12345678);
-    EXPECT_EQ(ws.style(w), 0x12345678u);
-}
-
 TEST_F(SimWindowSystemTest, TopmostOrderAndActivation) {
     auto a = ws.create(ws.desktop(), "A");
     auto b = ws.create(ws.desktop(), "B");
@@ -172,17 +160,6 @@ TEST_F(SimWindowSystemTest, WindowFromPointFindsTheDeepestVisibleEnabledWindow) 
     EXPECT_EQ(ws.windowFromPoint({210, 210}), panel);
     ws.setVisible(front, false);
     EXPECT_EQ(ws.windowFromPoint({210, 210}), back);
-}
-
-TEST_F(SimWindowSystemTest, CursorAndKeys) {
-    ws.setCursorPos({12, 34});
-    EXPECT_EQ(ws.cursorPos().x, 12);
-    EXPECT_EQ(ws.cursorPos().y, 34);
-    EXPECT_FALSE(ws.keyDown(0x11));
-    ws.setKeyDown(0x11, true);
-    EXPECT_TRUE(ws.keyDown(0x11));
-    ws.setKeyDown(0x11, false);
-    EXPECT_FALSE(ws.keyDown(0x11));
 }
 
 }  // namespace
