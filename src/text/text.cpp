@@ -7,7 +7,7 @@ namespace wardo::text {
 
 long find(const Text& s, const Text& what, long start) {
     if (start < 1) fail(ErrorCode::InvalidCall, "find: start < 1");
-    if (static_cast<size_t>(start) > s.size() + 1) return 0;
+    if (s.empty() || static_cast<size_t>(start) > s.size() + 1) return 0;
     const auto pos = s.find(what, static_cast<size_t>(start - 1));
     return pos == Text::npos ? 0 : static_cast<long>(pos) + 1;
 }

@@ -10,8 +10,9 @@ namespace wardo::text {
 
 using Text = std::wstring;
 
-// Position (from 1) of `what` in `s` at or after `start`; 0 when absent. An empty `what` is found at
-// `start` when start <= length + 1. start < 1 is an invalid call.
+// Position (from 1) of `what` in `s` at or after `start`; 0 when absent. As in the classic runtime, an
+// empty `s` holds nothing (not even ""), and an empty `what` is found at `start` when start <= length + 1.
+// start < 1 is an invalid call.
 long find(const Text& s, const Text& what, long start = 1);
 // Position of the last occurrence of `what`; 0 when absent.
 long findLast(const Text& s, const Text& what);
