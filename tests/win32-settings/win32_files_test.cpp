@@ -1,0 +1,105 @@
+// The real files, environment and MD5 of the Windows build.
+#include "platform/win32/win32_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/win32/win32_digest.h"
+#include "platform/win32/win32_environment.h"
+#include "scratch_folder.h"
+#include "settings/settings_file.h"
+
+namespace wardo::platform::win32 {
+namespace {
+
+namespace fs = std::filesystem;
+
+int entriesIn(const fs::path& folder) {
+    int n = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder)) ++n;
+    return n;
+}
+
+TEST(Win32Files, AtomicWritesReplaceAndLeaveNoTemporaryFile) {
+    testing::ScratchFolder folder;
+    Win32Files files;
+    const std::wstring file = folder.wide() + L"wardo.ini";
+    ASSERT_TRUE(files.writeAllAtomic(file, "first"));
+    ASSERT_TRUE(files.writeAllAtomic(file, std::string("second\0with nul", 15)));
+    EXPECT_EQ(files.readAll(file), std::string("second\0with nul", 15));
+    ASSERT_TRUE(files.writeAllAtomic(file, ""));
+    EXPECT_EQ(files.readAll(file), "");
+    EXPECT_EQ(entriesIn(folder.path()), 1);
+}
+
+TEST(Win32Files, MissingFolderRefusedFileAndDirectories) {
+    testing::ScratchFolder folder;
+    Win32Files files;
+    EXPECT_FALSE(files.writeAllAtomic(folder.wide() + L"absent\\wardo.ini", "x"));
+    EXPECT_FALSE(fs::exists(folder.path() / "absent"));
+    EXPECT_EQ(files.readAll(folder.wide() + L"absent\\wardo.ini"), std::nullopt);
+
+    const std::wstring locked = folder.wide() + L"locked.ini";
+    ASSERT_TRUE(files.writeAllAtomic(locked, "[S]\r\nk=old\r\n"));
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    settings::EcritIni(files, L"S", L"k", L"new", locked);
+    EXPECT_EQ(settings::LitIni(files, L"S", L"k", locked), L"old");
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(entriesIn(folder.path()), 1);
+
+    fs::create_directories(folder.path() / "dir.ini");
+    EXPECT_FALSE(files.fileExists(folder.wide() + L"dir.ini"));
+    EXPECT_TRUE(files.folderExists(folder.wide() + L"dir.ini"));
+    EXPECT_TRUE(files.folderExists(folder.wide() + L"DIR.INI\\"));
+    EXPECT_TRUE(files.fileExists(folder.wide() + L"LOCKED.ini"));
+    EXPECT_EQ(files.readAll(folder.wide() + L"dir.ini"), std::nullopt);
+    EXPECT_FALSE(files.writeAllAtomic(folder.wide() + L"dir.ini", "x"));
+}
+
+TEST(Win32Files, ListingsCopiesDrivesAndProgramFolder) {
+    testing::ScratchFolder folder;
+    Win32Files files;
+    for (const char* name : {"b.wav", "A.WAV", "c.txt"}) std::ofstream(folder.path() / name) << name;
+    fs::create_directories(folder.path() / "zeta");
+    fs::create_directories(folder.path() / "Alpha");
+    EXPECT_EQ(files.listFiles(folder.wide(), L"*.wav"), (std::vector<std::wstring>{L"A.WAV", L"b.wav"}));
+    EXPECT_EQ(files.listFolders(folder.wide()), (std::vector<std::wstring>{L"Alpha", L"zeta"}));
+    EXPECT_TRUE(files.listFiles(folder.wide() + L"absent", L"*.*").empty());
+
+    EXPECT_TRUE(files.copyReplacing(folder.wide() + L"b.wav", folder.wide() + L"c.txt"));
+    EXPECT_EQ(files.readAll(folder.wide() + L"c.txt"), "b.wav");
+    EXPECT_FALSE(files.copyReplacing(folder.wide() + L"none.wav", folder.wide() + L"d.wav"));
+
+    const auto drives = files.listDrives();
+    EXPECT_NE(std::find(drives.begin(), drives.end(), L"C:\\"), drives.end());
+    const std::wstring program = files.programFolder();
+    ASSERT_FALSE(program.empty());
+    EXPECT_EQ(program.back(), L'\\');
+    EXPECT_TRUE(files.fileExists(program + L"win32_settings_tests.exe"));
+}
+
+TEST(Win32Environment, VariablesAndTheConfigurationFolder) {
+    Win32Environment env;
+    SetEnvironmentVariableW(L"APPDATA", L"C:\\Users\\moi\\AppData\\Roaming");
+    EXPECT_EQ(env.variable(L"appdata"), L"C:\\Users\\moi\\AppData\\Roaming");
+    EXPECT_EQ(settings::DossierConfigFrom(env), L"C:\\Users\\moi\\AppData\\Roaming\\Wardo\\");
+    const std::wstring longValue(5000, L'x');
+    SetEnvironmentVariableW(L"WARDO_TEST_LONG", longValue.c_str());
+    EXPECT_EQ(env.variable(L"WARDO_TEST_LONG"), longValue);
+    SetEnvironmentVariableW(L"APPDATA", nullptr);
+    EXPECT_EQ(env.variable(L"APPDATA"), std::nullopt);
+    EXPECT_EQ(settings::DossierConfigFrom(env), L"\\Wardo\\");
+}
+
+TEST(Win32Digest, KnownMd5Values) {
+    Win32Digest digest;
+    EXPECT_EQ(digest.md5Hex(""), "d41d8cd98f00b204e9800998ecf8427e");
+    EXPECT_EQ(digest.md5Hex("abc"), "900150983cd24fb0d6963f7d28e17f72");
+    EXPECT_EQ(digest.md5Hex("The quick brown fox jumps over the lazy dog"),
+              "9e107d9d372bb6826bd81d3542a419d6");
+}
+
+}  // namespace
+}  // namespace wardo::platform::win32
