@@ -78,6 +78,15 @@ TEST_F(SimRoomTest, TheControlsDriveTheModel) {
     EXPECT_EQ(room.otherPresses(), 1);
 }
 
+TEST_F(SimRoomTest, PointingFindsTheControlsAndThePanelBetweenThem) {
+    SimRoom room(ws, loop);
+    EXPECT_EQ(ws.windowFromPoint({300, 300}), room.textPane());
+    EXPECT_EQ(ws.windowFromPoint({300, 580}), room.inputLine());
+    EXPECT_EQ(ws.windowFromPoint({130, 630}), room.sendButton());
+    EXPECT_EQ(ws.windowFromPoint({112, 152}), room.panel());
+    EXPECT_EQ(ws.windowFromPoint({95, 95}), 0);
+}
+
 TEST_F(SimRoomTest, MicrophoneButtonsFollowTheModel) {
     SimRoom room(ws, loop);
     auto enabled = [&] { return std::pair{ws.isEnabled(room.micButton()), ws.isEnabled(room.mic2Button())}; };

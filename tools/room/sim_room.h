@@ -3,8 +3,10 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_event_loop.h"
 #include "platform/sim/sim_window_system.h"
 #include "tools/room/room_model.h"
@@ -27,6 +29,8 @@ class SimRoom {
 public:
     SimRoom(platform::sim::SimWindowSystem& windows, platform::sim::SimEventLoop& loop,
             SimRoomOptions options = {});
+    explicit SimRoom(platform::sim::SimDesktop& desk, SimRoomOptions options = {})
+        : SimRoom(desk.windows, desk.loop, std::move(options)) {}
     ~SimRoom();  // takes its windows off the desktop
     SimRoom(const SimRoom&) = delete;
     SimRoom& operator=(const SimRoom&) = delete;
