@@ -83,6 +83,20 @@ TEST_F(Microphone, ARoomThatRefusesTheMicrophoneEndsWithinTheBound) {
     EXPECT_EQ(model().micPresses(), 2 * RoomLink::kMaxMicroPresses);
 }
 
+TEST_F(Microphone, APressTheClientAppliesLateIsNotUndoneByASecondPress) {
+    // The client changes the buttons only after a round trip to the room's server.
+    std::int64_t appliesAt = -1;
+    int presses = 0;
+    desk.windows.hooks(room.micButton()).onMouseUp = [&] {
+        ++presses;
+        appliesAt = now() + 30;
+    };
+    desk.windows.hooks(room.mic2Button()).enabled = [&] { return appliesAt < 0 || now() < appliesAt; };
+    link.PrendMicro();
+    EXPECT_EQ(presses, 1);
+    EXPECT_TRUE(link.MicroOccupe());
+}
+
 TEST_F(Microphone, AVanishedButtonEndsWithinTheBound) {
     desk.windows.destroy(room.micButton());
     link.LibereMicro();  // reads busy for ever

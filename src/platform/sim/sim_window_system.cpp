@@ -160,7 +160,8 @@ std::uint32_t SimWindowSystem::style(WindowHandle h) {
 
 bool SimWindowSystem::isEnabled(WindowHandle h) {
     const Window* w = find(h);
-    return w && w->enabled;
+    if (!w) return false;
+    return w->hooks.enabled ? w->hooks.enabled() : w->enabled;
 }
 
 bool SimWindowSystem::isWindow(WindowHandle h) {

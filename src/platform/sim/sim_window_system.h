@@ -40,6 +40,7 @@ struct ControlHooks {
     std::function<void(const std::string&)> onSetText;  // WM_SETTEXT
     std::function<void()> onMouseDown;
     std::function<void()> onMouseUp;
+    std::function<bool()> enabled;  // IsWindowEnabled, for a state that changes on its own
 };
 
 class SimWindowSystem : public WindowSystem {
