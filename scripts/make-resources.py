@@ -1,0 +1,122 @@
+#!/usr/bin/env python3
+"""Generates the program's own sounds and drag cursor into a folder.
+
+sonentree1.wav .. sonentree3.wav: short entry chimes; sireneincendie.wav: a wailing siren;
+H_MOVE.CUR: a 32x32 monochrome four-way arrow cursor with its hot spot at the centre.
+Only the standard library is used, and the output is the same at every run.
+"""
+import math
+import struct
+import sys
+import wave
+from pathlib import Path
+
+RATE = 22050
+
+
+def write_wav(path, samples):
+    with wave.open(str(path), "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(RATE)
+        w.writeframes(b"".join(struct.pack("<h", max(-32767, min(32767, int(s * 32767)))) for s in samples))
+
+
+def chime(notes, note_seconds=0.16, decay=9.0, volume=0.55):
+    """Notes one after another, each a sine with its octave, fading out; tails overlap a little."""
+    total = int(RATE * (note_seconds * len(notes) + 0.35))
+    out = [0.0] * total
+    for i, freq in enumerate(notes):
+        start = int(RATE * note_seconds * i)
+        for n in range(total - start):
+            t = n / RATE
+            env = math.exp(-decay * t) * min(1.0, n / 80.0)
+            out[start + n] += volume * env * (0.8 * math.sin(2 * math.pi * freq * t) +
+                                              0.2 * math.sin(4 * math.pi * freq * t))
+    peak = max(abs(s) for s in out) or 1.0
+    return [s * min(1.0, 0.9 / peak) for s in out]
+
+
+def siren(seconds=3.0, low=600.0, high=1250.0, cycle=1.0, volume=0.6):
+    """A frequency rising and falling between two pitches, as a fire siren wails."""
+    out = []
+    phase = 0.0
+    count = int(RATE * seconds)
+    for n in range(count):
+        t = n / RATE
+        sweep = 0.5 - 0.5 * math.cos(2 * math.pi * t / cycle)
+        freq = low + (high - low) * sweep
+        phase += 2 * math.pi * freq / RATE
+        edge = min(1.0, n / 400.0, (count - n) / 400.0)
+        # a little square-ish timbre: fundamental with odd harmonics
+        s = math.sin(phase) + math.sin(3 * phase) / 3 + math.sin(5 * phase) / 5
+        out.append(volume * edge * s / 1.55)
+    return out
+
+
+def move_cursor_pixels():
+    """32x32 grid: 'B' black, 'W' white, '.' transparent. A four-way arrow, black with a white rim."""
+    size = 32
+    black = set()
+    c = 16
+    # shaft of the cross
+    for i in range(5, 28):
+        for w in (-1, 0):
+            black.add((c + w, i))
+            black.add((i, c + w))
+    # four arrow heads
+    for k in range(5):
+        for w in range(-k - 1, k + 1):
+            black.add((c + w, 4 + k))      # up
+            black.add((c + w, 27 - k))     # down
+            black.add((4 + k, c + w))      # left
+            black.add((27 - k, c + w))     # right
+    grid = [["."] * size for _ in range(size)]
+    for (x, y) in black:
+        grid[y][x] = "B"
+    for y in range(size):
+        for x in range(size):
+            if grid[y][x] == "." and any((x + dx, y + dy) in black
+                                         for dx in (-1, 0, 1) for dy in (-1, 0, 1)):
+                grid[y][x] = "W"
+    return grid
+
+
+def write_cursor(path, hotspot=(16, 16)):
+    grid = move_cursor_pixels()
+    size = len(grid)
+    row_bytes = size // 8  # 32 pixels at one bit each: already a multiple of 4 bytes
+    xor_rows, and_rows = [], []
+    for y in reversed(range(size)):  # bottom-up rows
+        xor_bits = and_bits = 0
+        for x in range(size):
+            cell = grid[y][x]
+            bit = 1 << (size - 1 - x)
+            if cell == "W":
+                xor_bits |= bit
+            elif cell == ".":
+                and_bits |= bit
+        xor_rows.append(xor_bits.to_bytes(row_bytes, "big"))
+        and_rows.append(and_bits.to_bytes(row_bytes, "big"))
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 1, 0, 0, 0, 0, 2, 0)
+    palette = struct.pack("<BBBB", 0, 0, 0, 0) + struct.pack("<BBBB", 255, 255, 255, 0)
+    image = header + palette + b"".join(xor_rows) + b"".join(and_rows)
+    directory = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", size, size, 0, 0, hotspot[0], hotspot[1], len(image), 6 + 16)
+    Path(path).write_bytes(directory + entry + image)
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit("usage: make-resources.py OUTPUT_FOLDER")
+    out = Path(sys.argv[1])
+    out.mkdir(parents=True, exist_ok=True)
+    write_wav(out / "sonentree1.wav", chime([880.0, 1318.5]))
+    write_wav(out / "sonentree2.wav", chime([659.3, 830.6, 987.8]))
+    write_wav(out / "sonentree3.wav", chime([1046.5, 784.0, 1046.5, 1568.0], note_seconds=0.12))
+    write_wav(out / "sireneincendie.wav", siren())
+    write_cursor(out / "H_MOVE.CUR")
+
+
+if __name__ == "__main__":
+    main()
