@@ -1,0 +1,13 @@
+// Standard message boxes; a box given a point is moved there as the system activates it.
+#pragma once
+#include "platform/dialogs.h"
+
+namespace wardo::platform::win32 {
+
+class Win32MessageBoxes final : public MessageBoxes {
+public:
+    BoxAnswer show(const std::wstring& text, const std::wstring& title, BoxButtons buttons, BoxIcon icon,
+                   const Point* at = nullptr) override;
+};
+
+}  // namespace wardo::platform::win32

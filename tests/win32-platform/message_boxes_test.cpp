@@ -1,0 +1,84 @@
+// Message boxes placed at a point and answered (a helper thread plays the user), and sounds that fail fast.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <thread>
+
+#include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_sounds.h"
+#include "test_support.h"
+
+namespace wardo::platform::win32 {
+namespace {
+
+// Finds the box by its unique caption, notes where it stands and presses `button` in it.
+class BoxUser {
+public:
+    BoxUser(std::wstring title, int button)
+        : thread_([this, title = std::move(title), button] {
+              for (int i = 0; i < 500; ++i) {
+                  HWND box = FindWindowW(L"#32770", title.c_str());
+                  if (box != nullptr && IsWindowVisible(box)) {
+                      GetWindowRect(box, &rect);
+                      found = true;
+                      PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+                      return;
+                  }
+                  Sleep(10);
+              }
+          }) {}
+    ~BoxUser() { thread_.join(); }
+
+    RECT rect{};
+    std::atomic<bool> found{false};
+
+private:
+    std::thread thread_;
+};
+
+TEST(Win32MessageBoxes, APlacedBoxOpensAtThePointAndReturnsTheAnswer) {
+    Win32MessageBoxes boxes;
+    const std::wstring title = test::uniqueTitle(L"Ajustement de statut");
+    const Point at{123, 145};
+    BoxAnswer answer = BoxAnswer::Ok;
+    {
+        BoxUser user(title, IDNO);
+        answer = boxes.show(L"Votre statut a été réajusté", title, BoxButtons::YesNo, BoxIcon::Question, &at);
+        ASSERT_TRUE(user.found);
+        EXPECT_EQ(user.rect.left, 123);
+        EXPECT_EQ(user.rect.top, 145);
+    }
+    EXPECT_EQ(answer, BoxAnswer::No);
+
+    // The hook went with the box: the next box, without a point, is not moved there.
+    const std::wstring second = test::uniqueTitle(L"Information");
+    {
+        BoxUser user(second, IDOK);
+        answer = boxes.show(L"Texte", second, BoxButtons::OkCancel, BoxIcon::Information);
+        ASSERT_TRUE(user.found);
+        EXPECT_FALSE(user.rect.left == 123 && user.rect.top == 145);
+    }
+    EXPECT_EQ(answer, BoxAnswer::Ok);
+}
+
+TEST(Win32MessageBoxes, ClosingTheBoxAnswersCancel) {
+    Win32MessageBoxes boxes;
+    const std::wstring title = test::uniqueTitle(L"Question");
+    BoxUser user(title, IDCANCEL);
+    EXPECT_EQ(boxes.show(L"?", title, BoxButtons::OkCancel, BoxIcon::Exclamation), BoxAnswer::Cancel);
+}
+
+TEST(Win32Sounds, AMissingFileFailsWithoutBlocking) {
+    Win32Sounds sounds;
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_FALSE(sounds.playWav(L"Z:\\nowhere\\absent.wav", false));
+    sounds.playWav(L"Z:\\nowhere\\absent.wav", true);
+    sounds.beep(20, 0);
+    sounds.beep(1, 30);                        // a frequency the system refuses still takes its time
+    EXPECT_GE(GetTickCount64() - start, 15U);  // the tick count moves in steps
+    EXPECT_LT(GetTickCount64() - start, 5000U);
+}
+
+}  // namespace
+}  // namespace wardo::platform::win32

@@ -1,0 +1,224 @@
+#include "tools/room/win32/room_window.h"
+
+#include <richedit.h>
+
+#include <stdexcept>
+
+#include "tools/room/win32/room_protocol.h"
+
+namespace wardo::room {
+namespace {
+
+constexpr wchar_t kFrameClass[] = L"IEFrame";
+constexpr wchar_t kPaneClass[] = L"WardoRoomPane";
+constexpr wchar_t kPanelClass[] = L"WardoRoomChat";
+constexpr UINT kContinueFeed = WM_APP + 10;
+constexpr int kFirstButtonId = 100;
+constexpr int kWidth = 820;
+constexpr int kHeight = 600;
+constexpr int kBarHeight = 22;
+constexpr int kPanelTitleHeight = 30;
+
+const wchar_t* const kButtonCaptions[] = {L"Envoyer", L"Smileys",      L"Couleur",
+                                          L"Gras",    L"Italique",     L"Son",
+                                          L"Webcam",  L"Mains libres", L"Touche micro"};
+
+void registerClass(const wchar_t* name, WNDPROC proc) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = name;
+    if (RegisterClassExW(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw std::runtime_error("room: cannot register a window class");
+}
+
+HWND child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, RECT r, int id = 0,
+           void* param = nullptr) {
+    HWND h = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
+                             r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             GetModuleHandleW(nullptr), param);
+    if (h == nullptr) throw std::runtime_error("room: cannot create a child window");
+    return h;
+}
+
+RoomWindow* owner(HWND hwnd, UINT msg, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<RoomWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        return self;
+    }
+    return reinterpret_cast<RoomWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+Text localHourMinute() {
+    SYSTEMTIME t{};
+    GetLocalTime(&t);
+    wchar_t buffer[8];
+    wsprintfW(buffer, L"%02u:%02u", t.wHour, t.wMinute);
+    return buffer;
+}
+
+}  // namespace
+
+RoomWindow::RoomWindow(RoomModel& model, const RoomOptions& options) : model_(model), title_(options.title) {
+    // riched20 registers "RichEdit20W", the class the chat client's text pane has.
+    richEdit_.reset(LoadLibraryW(L"riched20.dll"));
+    if (!richEdit_) throw std::runtime_error("room: riched20.dll is missing");
+    registerClass(kFrameClass, &frameProc);
+    registerClass(kPaneClass, &DefWindowProcW);
+    registerClass(kPanelClass, &panelProc);
+    font_ = GetStockObject(DEFAULT_GUI_FONT);
+    buildTree(options);
+    model_.clock = localHourMinute;
+    model_.onChange = [this] { refresh(); };
+    refresh();
+}
+
+void RoomWindow::buildTree(const RoomOptions& options) {
+    const DWORD frameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    RECT outer{0, 0, kWidth, kHeight};
+    AdjustWindowRectEx(&outer, frameStyle, FALSE, 0);
+    frame_.reset(CreateWindowExW(0, kFrameClass, options.title.c_str(), frameStyle, 20, 20,
+                                 outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), this));
+    if (!frame_) throw std::runtime_error("room: cannot create the browser window");
+
+    // The browser's bars, then the page: the 5th child.
+    const wchar_t* const bars[] = {L"Précédente  Suivante  Actualiser", L"Adresse : salon de discussion",
+                                   L"Favoris", L"Onglet : "};
+    int y = 0;
+    for (const wchar_t* bar : bars) {
+        const Text caption = bar == bars[3] ? bar + options.title : Text(bar);
+        child(frame_.get(), L"Static", caption.c_str(), SS_LEFT, RECT{4, y, kWidth - 4, y + kBarHeight});
+        y += kBarHeight;
+    }
+    const int pageHeight = kHeight - y;
+    HWND page = child(frame_.get(), kPaneClass, L"", WS_CLIPCHILDREN, RECT{0, y, kWidth, kHeight});
+    child(page, L"Static", L"Page du salon", SS_LEFT, RECT{4, 0, kWidth - 4, kBarHeight});
+    // Four nested frames of the page, the chat panel in the innermost.
+    HWND host = child(page, kPaneClass, L"", WS_CLIPCHILDREN, RECT{0, kBarHeight, kWidth, pageHeight});
+    const RECT fill{0, 0, kWidth, pageHeight - kBarHeight};
+    for (int level = 0; level < 3; ++level) host = child(host, kPaneClass, L"", WS_CLIPCHILDREN, fill);
+    panel_ = child(host, kPanelClass, L"", WS_CLIPCHILDREN, fill, 0, this);
+
+    const int w = fill.right;
+    const int h = fill.bottom;
+    const int buttonsTop = h - 34;
+    const int inputTop = buttonsTop - 30;
+    textPane_ = child(panel_, L"RichEdit20W", L"",
+                      WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+                      RECT{6, kPanelTitleHeight, w - 6, inputTop - 6});
+    SendMessageW(textPane_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    inputLine_ =
+        child(panel_, L"Edit", L"", WS_BORDER | ES_AUTOHSCROLL, RECT{6, inputTop, w - 6, inputTop + 24});
+    const int n = options.buttons;
+    const int bw = (w - 12) / n;
+    for (int i = 0; i < n; ++i) {
+        const wchar_t* caption = i < 9 ? kButtonCaptions[i] : L"...";
+        buttons_.push_back(child(panel_, L"Button", caption, BS_PUSHBUTTON,
+                                 RECT{6 + i * bw, buttonsTop, 4 + (i + 1) * bw, buttonsTop + 28},
+                                 kFirstButtonId + i));
+    }
+    for (HWND h2 = GetWindow(panel_, GW_CHILD); h2 != nullptr; h2 = GetWindow(h2, GW_HWNDNEXT))
+        SendMessageW(h2, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+
+    feed_ = std::make_unique<RichTextFeed>(textPane_, frame_.get(), kContinueFeed);
+    ShowWindow(frame_.get(), SW_SHOW);
+    UpdateWindow(frame_.get());
+}
+
+void RoomWindow::refresh() {
+    feed_->sync(model_.text());
+    if (buttons_.size() >= 8) EnableWindow(buttons_[7], model_.micButtonEnabled());
+    if (buttons_.size() >= 9) EnableWindow(buttons_[8], model_.mic2ButtonEnabled());
+}
+
+CommandOutcome RoomWindow::run(const Text& command) {
+    CommandOutcome out = runRoomCommand(model_, command);
+    if (out.cleared) {
+        feed_->reset();
+        refresh();
+    }
+    if (out.inputLine) SetWindowTextW(inputLine_, out.inputLine->c_str());
+    if (out.query) out.answer = static_cast<std::intptr_t>(feed_->pending());
+    if (out.quit) PostMessageW(frame_.get(), WM_CLOSE, 0, 0);
+    return out;
+}
+
+void RoomWindow::onButton(std::size_t index) {
+    if (index == 0) {
+        const int length = GetWindowTextLengthW(inputLine_);
+        Text line(static_cast<std::size_t>(length) + 1, L'\0');
+        line.resize(static_cast<std::size_t>(GetWindowTextW(inputLine_, line.data(), length + 1)));
+        model_.setInput(line);
+        model_.pressSend();
+        SetWindowTextW(inputLine_, model_.input().c_str());
+    } else if (index == 7 || index == 8) {
+        model_.pressMic();
+    }
+}
+
+LRESULT RoomWindow::onCopyData(const COPYDATASTRUCT& data) {
+    if (data.dwData != kRoomCommandTag || data.lpData == nullptr || data.cbData % sizeof(wchar_t) != 0)
+        return kRoomRefused;
+    const Text command(static_cast<const wchar_t*>(data.lpData), data.cbData / sizeof(wchar_t));
+    return run(command).answer;
+}
+
+void RoomWindow::paintPanel(HWND hwnd) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT strip;
+    GetClientRect(hwnd, &strip);
+    strip.left += 8;
+    strip.bottom = kPanelTitleHeight;
+    const Text caption = L"Salon : " + title_ + L"   (vous êtes " + model_.nick() + L")";
+    SelectObject(dc, font_);
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, caption.c_str(), -1, &strip, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    EndPaint(hwnd, &ps);
+}
+
+LRESULT CALLBACK RoomWindow::frameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    RoomWindow* self = owner(hwnd, msg, lp);
+    if (self != nullptr) {
+        switch (msg) {
+            case WM_COPYDATA:
+                return self->onCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lp));
+            case kContinueFeed:
+                if (self->feed_) self->feed_->continueFeeding();
+                return 0;
+            case WM_DESTROY:
+                PostQuitMessage(0);
+                return 0;
+            case WM_NCDESTROY:
+                self->frame_.release();
+                break;
+            default:
+                break;
+        }
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK RoomWindow::panelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    RoomWindow* self = owner(hwnd, msg, lp);
+    if (self != nullptr) {
+        if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
+            const int id = LOWORD(wp);
+            if (id >= kFirstButtonId && id < kFirstButtonId + static_cast<int>(self->buttons_.size()))
+                self->onButton(static_cast<std::size_t>(id - kFirstButtonId));
+            return 0;
+        }
+        if (msg == WM_PAINT) {
+            self->paintPanel(hwnd);
+            return 0;
+        }
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace wardo::room
