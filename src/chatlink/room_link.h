@@ -54,6 +54,8 @@ public:
     text::Text ClasseFenetre(WindowHandle w);
     text::Text TexteFenetre(WindowHandle w);
 
+    platform::WindowSystem& windows() { return p_.windows; }
+
     static constexpr int kMaxMicroPresses = 10;
     static constexpr int kPauseBetweenPressesMs = 50;
 

@@ -16,7 +16,10 @@ void RoomModel::pressSend() {
     if (input_.empty()) return;
     Text line = std::move(input_);
     input_.clear();
-    say(nick_, line);
+    if (showsUserLines)
+        say(nick_, line);
+    else
+        changed();
 }
 
 void RoomModel::join(const Text& nick) { notice(L"Rejoint la salle : " + nick); }

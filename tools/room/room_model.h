@@ -48,6 +48,8 @@ public:
     int micPresses() const { return micPresses_; }
     void otherTakesMic();
     void otherReleasesMic();
+    // A room whose server is slow: what the user sends leaves the input line but is not shown yet.
+    bool showsUserLines = true;
     // A room that ignores the talk button (the server refuses the microphone).
     bool refuseMic = false;
 

@@ -1,0 +1,163 @@
+#include "app/principale.h"
+
+#include "cipher/keys.h"
+#include "panel/reglages.h"
+#include "settings/phrase.h"
+#include "settings/settings_file.h"
+
+namespace wardo::app {
+
+Principale::Principale(Program& program)
+    : ui::Form(program.runtime, L"Principale"),
+      Label1(*this, L"Label1"),
+      Label2(*this, L"Label2"),
+      Label3(*this, L"Label3"),
+      Connexionroom(*this, L"Connexionroom"),
+      Frame1(*this, L"Frame1"),
+      Label4(*this, L"Label4"),
+      Label5(*this, L"Label5"),
+      Picture1(*this, L"Picture1"),
+      Check1(*this, L"Check1"),
+      ReyCommand1(*this, L"ReyCommand1"),
+      FrameMsg(*this, L"FrameMsg"),
+      Label41(*this, L"Label41"),
+      Command11(*this, L"Command11"),
+      Frame6(*this, L"Frame6"),
+      Label6(*this, L"Label6"),
+      TimerDemarrage(*this, L"TimerDemarrage"),
+      program_(program) {
+    Connexionroom.onClick = [this] { Connexionroom_Click(); };
+    Check1.onClick = [this] { Check1_Click(); };
+    ReyCommand1.onClick = [this] { ReyCommand1_Click(); };
+    Command11.onClick = [this] { Command11_Click(); };
+    TimerDemarrage.onTimer = [this] { TimerDemarrage_Timer(); };
+}
+
+void Principale::design() {
+    setCaption(L"Connexion à la room");
+    setBorderStyle(ui::BorderStyle::FixedSingle);
+    setClientSize(4710, 6510);
+
+    Label1.move(1080, 4800, 1455, 255);
+    Label1.setCaption(L"WARDO");
+    Label1.setFont({L"Arial", 10, true});
+    Label2.move(2640, 4800, 975, 255);
+    Label3.move(480, 5160, 3855, 255);
+    Label3.setCaption(L"Outil de modération pour web camfrog V1");
+
+    Connexionroom.move(720, 240, 3255, 735);
+    Connexionroom.setCaption(L"Connexion à la salle");
+
+    // The first-run frame covers the whole client area when in view.
+    Frame1.move(0, kFrame1Hidden, 4695, 6900);
+    Frame1.setCaption(L"Explications à lire la première fois !");
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&Label4, &Label5, &Picture1, &Check1, &ReyCommand1})
+        c->setContainer(&Frame1);
+    Label4.move(240, 360, 4215, 2295);
+    Label4.setCaption(
+        L"WARDO est un outil pour les modérateurs de salle, qui n'a besoin d'aucun robot dans la salle : "
+        L"sons, gestion du micro, accueil sonore et visuel des arrivants, le tout dans une interface simple.");
+    Label5.move(240, 2760, 4215, 855);
+    Label5.setCaption(
+        L"WARDO est utilisable par tous, du simple user à l'admin, avec une personnalisation des commandes en "
+        L"fonction des droits.");
+    Picture1.move(1860, 3720, 975, 975);
+    Check1.move(240, 4920, 4215, 315);
+    Check1.setCaption(L"Ne pas montrer ce message la prochaine fois");
+    ReyCommand1.move(480, 5520, 3735, 615);
+    ReyCommand1.setCaption(L"J'ai bien lu ... Fermer cette fenêtre");
+
+    FrameMsg.move(kFrameMsgHidden, 150, 4080, 4600);
+    Label41.setContainer(&FrameMsg);
+    Command11.setContainer(&FrameMsg);
+    Label41.move(120, 240, 3840, 3375);
+    Label41.setAlignment(ui::Alignment::Center);
+    Command11.move(600, 3840, 2880, 555);
+    Command11.setCaption(L"OK, j'ai bien noté");
+
+    Frame6.move(100, kFrame6Hidden, 4455, 855);
+    Label6.setContainer(&Frame6);
+    Label6.move(120, 300, 4215, 375);
+    Label6.setAlignment(ui::Alignment::Center);
+    Label6.setCaption(L"Connexion au serveur ... Un instant SVP");
+
+    TimerDemarrage.setInterval(1000);
+    TimerDemarrage.setEnabled(false);
+}
+
+void Principale::onLoad() {
+    Program& p = program_;
+    p.CleTexte = cipher::CleTexte();
+    const auto& screen = platform().screen;
+    setTop((screen.heightTwips - height()) / 2);
+    setLeft((screen.widthTwips - width()) / 2);
+    p.CleLiaison = cipher::CleLiaison();
+    p.VersionRobot = L"1.52";
+    p.CompteurClicsFermeture = 0;
+    Label2.setCaption(p.VersionRobot);
+    p.DossierConfig = settings::DossierConfigFrom(platform().env);
+
+    p.MessageServeurPresent = false;
+    p.CompteurVoicePrio = 0;
+    p.DecompteVoicePrio = false;
+    p.PseudoRobot.clear();
+
+    // Only a capital "N" turns a frame off.
+    p.AfficherInfos1 = p.LitIni(L"Parametres", L"AffInfos1") != L"N";
+    p.AfficherInfos2 = p.LitIni(L"Parametres", L"AffInfos2") != L"N";
+    if (p.LitIni(L"Parametres", L"AffWarning") != L"N") Frame1.setTop(kFrame1Shown);
+
+    p.TexteConnexion = p.LitIni(L"Parametres", L"PhraseConnexion");
+    const bool valide = settings::PhraseValide(p.TexteConnexion);
+    if (p.TexteConnexion.empty() || !valide) p.TexteConnexion = L"Salut la room !";
+
+    LecturePseudosAlerte();
+}
+
+void Principale::LecturePseudosAlerte() {
+    for (int i = 1; i <= 6; ++i) {
+        const Text v = program_.LitIni(L"Alertes", text::decimal(i));
+        PseudoAlerte& slot = program_.PseudosAlerte[static_cast<size_t>(i)];
+        const long bar = text::find(v, L"|");
+        if (v.empty()) {
+            slot = {L"", L"0"};
+        } else if (bar == 0) {
+            // A hand-edited value without its flag: keep the nickname, alert off.
+            slot = {v, L"0"};
+        } else {
+            slot = {text::mid(v, bar + 1), text::left(v, bar - 1)};
+        }
+    }
+}
+
+void Principale::onActivate() {
+    if (!firstActivation()) return;
+    Frame6.setTop(kFrame6Shown);
+    TimerDemarrage.setEnabled(true);
+}
+
+void Principale::TimerDemarrage_Timer() {
+    TimerDemarrage.setEnabled(false);
+    if (program_.MessageServeurPresent) {
+        Label41.setCaption(program_.MessageServeur);
+        FrameMsg.setLeft(kFrameMsgShown);
+    }
+    Frame6.setTop(kFrame6Hidden);
+}
+
+void Principale::Check1_Click() {
+    if (Check1.value() != 1) return;
+    program_.EcritIni(L"Parametres", L"AffWarning", L"N");
+    Check1.setVisible(false);
+}
+
+void Principale::ReyCommand1_Click() { Frame1.setTop(kFrame1Hidden); }
+
+void Principale::Command11_Click() { FrameMsg.setLeft(kFrameMsgHidden); }
+
+void Principale::onUnload(bool& cancel) {
+    cancel = true;
+    program_.end(0);
+}
+
+}  // namespace wardo::app

@@ -1,0 +1,48 @@
+#include "app/program.h"
+
+#include "app/principale.h"
+#include "panel/reglages.h"
+#include "settings/settings_file.h"
+
+namespace wardo::app {
+
+Program::Program(platform::Platform& p, ui::FormHost& host) : platform(p), runtime(p, host), room(p) {}
+
+// Forms go before the runtime they registered with.
+Program::~Program() {
+    reglages_.reset();
+    principale_.reset();
+}
+
+Text Program::fichierIni() const { return settings::settingsFilePath(DossierConfig); }
+
+Text Program::LitIni(const Text& section, const Text& key) {
+    return settings::LitIni(platform.files, section, key, fichierIni());
+}
+
+void Program::EcritIni(const Text& section, const Text& key, const Text& value) {
+    settings::EcritIni(platform.files, section, key, value, fichierIni());
+}
+
+Principale& Program::principale() {
+    if (!principale_) principale_ = std::make_unique<Principale>(*this);
+    return *principale_;
+}
+
+panel::Reglages& Program::reglages() {
+    if (!reglages_) reglages_ = std::make_unique<panel::Reglages>(*this);
+    return *reglages_;
+}
+
+int Program::run() {
+    principale().show();
+    platform.loop.runUntil([] { return false; });
+    return exitCode_;
+}
+
+void Program::end(int exitCode) {
+    exitCode_ = exitCode;
+    platform.loop.quit(exitCode);
+}
+
+}  // namespace wardo::app

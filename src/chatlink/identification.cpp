@@ -1,0 +1,34 @@
+#include "chatlink/identification.h"
+
+namespace wardo::chatlink {
+
+using text::Text;
+
+Text LitTexteSalle(RoomLink& link) {
+    auto& w = link.windows();
+    const long n = w.getTextLength(link.HandleTexteChat);
+    if (n < 0) text::fail(text::ErrorCode::InvalidCall, "negative text length");
+    return text::fromAnsi(w.getText(link.HandleTexteChat, n + 1));
+}
+
+void ExtraitPseudo(const Text& roomText, const Text& phrase, Text& pseudoRobot) {
+    const auto lines = text::splitCrLf(roomText);
+    const long last = static_cast<long>(lines.size()) - 1;
+    for (long i = 0; i <= last - 1; ++i) {
+        Text line = lines[static_cast<size_t>(i)];
+        if (text::find(line, phrase) == 0) continue;
+        const long a = text::find(line, L"(");
+        const long c = text::find(line, L")");
+        if (a > 0 && c > 0) {
+            // From "(" to the character after ")": the time stamp and its blank.
+            const long length = c - a + 2;
+            if (length < 0) text::fail(text::ErrorCode::InvalidCall, "\")\" long before \"(\"");
+            const Text group = text::mid(line, a, length);
+            line = text::replaceAll(line, group, L"");
+        }
+        const long p = text::find(line, L":");
+        pseudoRobot = text::trim(text::left(line, p - 1));
+    }
+}
+
+}  // namespace wardo::chatlink

@@ -1,0 +1,46 @@
+// A fresh program on a fresh simulated desktop, with a configuration folder ready for its settings file.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "app/principale.h"
+#include "app/program.h"
+#include "panel/reglages.h"
+#include "platform/sim/sim_desktop.h"
+#include "tools/room/sim_room.h"
+#include "ui/headless_host.h"
+
+namespace wardo::app::testing {
+
+class AppTest : public ::testing::Test {
+protected:
+    static constexpr const wchar_t* kAppData = L"C:\\Users\\Modo\\AppData\\Roaming";
+    static constexpr const wchar_t* kIni = L"C:\\Users\\Modo\\AppData\\Roaming\\Wardo\\wardo.ini";
+
+    AppTest() {
+        desk.env.set(L"APPDATA", kAppData);
+        std::filesystem::create_directories(desk.files.hostPath(std::wstring(kAppData) + L"\\Wardo"));
+        program = std::make_unique<Program>(desk.platform(), host);
+    }
+
+    void writeIni(const std::string& content) {
+        std::ofstream(desk.files.hostPath(kIni), std::ios::binary) << content;
+    }
+    std::string readIni() { return desk.files.readAll(kIni).value_or(""); }
+
+    Principale& startUp() {
+        program->principale().show();
+        return program->principale();
+    }
+    Principale& principale() { return program->principale(); }
+    panel::Reglages& reglages() { return program->reglages(); }
+
+    platform::sim::SimDesktop desk;
+    ui::HeadlessHost host;
+    std::unique_ptr<Program> program;
+};
+
+}  // namespace wardo::app::testing

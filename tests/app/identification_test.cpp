@@ -1,0 +1,166 @@
+// Learning the robot's own nickname from the line where the room shows its connection phrase.
+#include "app_fixture.h"
+
+namespace wardo::app::testing {
+namespace {
+
+class Identification : public AppTest {
+protected:
+    Identification() {
+        desk.loop.setTimeOfDay(21, 5, 0);
+        startUp();
+        desk.loop.runFor(1000);
+    }
+    room::SimRoom& openRoom(room::SimRoomOptions o = {}) {
+        room_ = std::make_unique<room::SimRoom>(desk.windows, desk.loop, std::move(o));
+        return *room_;
+    }
+    bool recupnombot(const std::wstring& t) { return principale().recupnombot(t); }
+    std::unique_ptr<room::SimRoom> room_;
+};
+
+TEST_F(Identification, ConnectionButtonFindsTheRoomTypesThePhraseAndLearnsTheNickname) {
+    auto& r = openRoom();
+    r.model().setNick(L"Zorro_75");
+    r.model().say(L"Bob", L"bonsoir");
+    principale().Connexionroom.click();
+    EXPECT_EQ(program->PseudoRobot, L"Zorro_75");
+    EXPECT_EQ(reglages().pseudomodo.caption(), L"de Zorro_75");
+    EXPECT_TRUE(reglages().visible());
+    EXPECT_FALSE(principale().visible());
+    EXPECT_EQ(r.model().text(), L"(21:05) Bob : bonsoir\r\n(21:05) Zorro_75 : Salut la room !\r\n");
+    // The poller starts after what the room already shows.
+    EXPECT_EQ(program->DerniereLigneChat, L"(21:05) Zorro_75 : Salut la room !");
+    EXPECT_EQ(program->DerniereLigneTraitee, program->DerniereLigneChat);
+}
+
+TEST_F(Identification, ReadsTheRoomAfterThePhraseAndTheTwoPauses) {
+    auto& r = openRoom();
+    ASSERT_TRUE(principale().ReConnexAuto());
+    const auto start = desk.loop.nowMs();
+    principale().connection();
+    EXPECT_GE(desk.loop.nowMs() - start, 400);
+    const auto log = desk.windows.logFor(r.textPane());
+    ASSERT_FALSE(log.empty());
+    EXPECT_GE(log.front().timeMs - start, 400);
+}
+
+TEST_F(Identification, RoomNotFoundKeepsTheStartUpWindowAndSaysSo) {
+    principale().Connexionroom.click();
+    EXPECT_TRUE(principale().visible());
+    EXPECT_FALSE(program->reglagesCreated());
+    EXPECT_EQ(desk.boxes.shown().size(), 1u);
+}
+
+TEST_F(Identification, PhraseOnlyInTheFirstLineIsNotFound) {
+    auto& r = openRoom();
+    r.model().showsUserLines = false;
+    r.model().notice(L"Zorro : Salut la room !");
+    r.model().notice(L"Bob : salut");
+    ASSERT_TRUE(principale().ConnexAuto());
+    EXPECT_EQ(program->PseudoRobot, L"");
+    EXPECT_FALSE(program->reglagesCreated());
+    EXPECT_EQ(program->DerniereLigneChat, L"Bob : salut");
+}
+
+TEST_F(Identification, NoLineBreakChangesNothing) {
+    auto& r = openRoom();
+    r.model().showsUserLines = false;
+    r.model().appendRaw(L"Zorro : Salut la room !");
+    program->DerniereLigneChat = L"avant";
+    ASSERT_TRUE(principale().ConnexAuto());
+    EXPECT_EQ(program->DerniereLigneChat, L"avant");
+    EXPECT_EQ(program->PseudoRobot, L"");
+}
+
+TEST_F(Identification, PhraseInTheUnfinishedLastLineShowsThePanelWithTheOldNickname) {
+    auto& r = openRoom();
+    r.model().showsUserLines = false;
+    r.model().notice(L"Bob : salut");
+    r.model().appendRaw(L"(21:05) Zorro : Salut la room !");
+    program->PseudoRobot = L"Ancien";
+    ASSERT_TRUE(principale().ConnexAuto());
+    EXPECT_EQ(program->PseudoRobot, L"Ancien");
+    EXPECT_EQ(reglages().pseudomodo.caption(), L"de Ancien");
+    EXPECT_TRUE(reglages().visible());
+    EXPECT_EQ(program->DerniereLigneChat, L"Bob : salut");
+}
+
+TEST_F(Identification, TooManyLinesOnlyMovesThePollerMarkers) {
+    auto& r = openRoom();
+    r.model().showsUserLines = false;
+    std::wstring many;
+    for (int i = 0; i < 32767; ++i) many += L"x\r\n";
+    r.model().appendRaw(many + L"Zorro : Salut la room !\r\n");
+    ASSERT_TRUE(principale().ConnexAuto());
+    EXPECT_EQ(program->DerniereLigneChat, L"Zorro : Salut la room !");
+    EXPECT_EQ(program->PseudoRobot, L"");
+    EXPECT_FALSE(program->reglagesCreated());
+}
+
+TEST_F(Identification, NicknameWithAndWithoutTimeStamp) {
+    EXPECT_TRUE(recupnombot(L"(21:05) Zorro : Salut la room !\r\n"));
+    EXPECT_EQ(program->PseudoRobot, L"Zorro");
+    EXPECT_TRUE(recupnombot(L"  Zorro  : Salut la room !\r\n"));
+    EXPECT_EQ(program->PseudoRobot, L"Zorro");
+    // A time stamp without parentheses: its own ":" cuts the nickname.
+    EXPECT_TRUE(recupnombot(L"21:05 Zorro : Salut la room !\r\n"));
+    EXPECT_EQ(program->PseudoRobot, L"21");
+    // A part in parentheses goes with the character after it.
+    EXPECT_TRUE(recupnombot(L"Zo(rr)o_ : Salut la room !\r\n"));
+    EXPECT_EQ(program->PseudoRobot, L"Zo_");
+}
+
+TEST_F(Identification, LaterMemberTypingTheSamePhraseWins) {
+    EXPECT_TRUE(recupnombot(L"(21:05) Zorro : Salut la room !\r\n(21:05) Bob : Salut la room !\r\n\r\n"));
+    EXPECT_EQ(program->PseudoRobot, L"Bob");
+    EXPECT_EQ(reglages().pseudomodo.caption(), L"de Bob");
+}
+
+TEST_F(Identification, PhraseIsMatchedWithItsExactCase) {
+    program->PseudoRobot = L"Ancien";
+    EXPECT_TRUE(recupnombot(L"(21:05) Zorro : SALUT LA ROOM !\r\n"));
+    EXPECT_EQ(program->PseudoRobot, L"Ancien");
+}
+
+TEST_F(Identification, LineStartingWithAColonEmptiesTheNicknameButNotTheCaption) {
+    ASSERT_TRUE(recupnombot(L"Zorro : Salut la room !\r\n"));
+    EXPECT_TRUE(recupnombot(L": Salut la room !\r\n"));
+    EXPECT_EQ(program->PseudoRobot, L"");
+    EXPECT_EQ(reglages().pseudomodo.caption(), L"de Zorro");
+}
+
+TEST_F(Identification, UnreadableLineStopsAndKeepsWhatEarlierLinesGave) {
+    // No ":" once the group is removed.
+    EXPECT_FALSE(recupnombot(L"Zorro : Salut la room !\r\nSalut la room !\r\nBob : Salut la room !\r\n"));
+    EXPECT_EQ(program->PseudoRobot, L"Zorro");
+    EXPECT_FALSE(program->reglagesCreated());
+    // A ")" well before its "(": the group would have a negative length.
+    EXPECT_FALSE(recupnombot(L"a) bc (d : Salut la room !\r\n"));
+    EXPECT_EQ(program->PseudoRobot, L"Zorro");
+    // ")" just before "(": a group of one "(" is removed, nothing fails.
+    EXPECT_TRUE(recupnombot(L"Bo)(b : Salut la room !\r\n"));
+    EXPECT_EQ(program->PseudoRobot, L"Bo)b");
+}
+
+TEST_F(Identification, EmptyPhraseTakesTheNewestCompleteLine) {
+    program->TexteConnexion = L"";
+    EXPECT_TRUE(recupnombot(L"Al : a\r\nBob : b\r\n"));
+    EXPECT_EQ(program->PseudoRobot, L"Bob");
+    // Any complete line without ":" stops it.
+    EXPECT_FALSE(recupnombot(L"Carl : c\r\nnon\r\nDan : d\r\n"));
+    EXPECT_EQ(program->PseudoRobot, L"Carl");
+}
+
+TEST_F(Identification, EmptyPhraseTypesAnEmptyLineAndStillIdentifies) {
+    auto& r = openRoom();
+    program->TexteConnexion = L"";
+    r.model().say(L"Bob", L"coucou");
+    r.model().say(L"Al", L"yo");
+    ASSERT_TRUE(principale().ConnexAuto());
+    EXPECT_EQ(r.model().sendPresses(), 1);
+    EXPECT_EQ(program->PseudoRobot, L"Al");
+}
+
+}  // namespace
+}  // namespace wardo::app::testing

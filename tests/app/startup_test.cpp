@@ -1,0 +1,133 @@
+// The start-up window: what its load reads from the settings file, its frames and its start-up timer.
+#include "app_fixture.h"
+
+namespace wardo::app::testing {
+namespace {
+
+class StartUp : public AppTest {};
+
+TEST_F(StartUp, MissingSettingsFileShowsEveryFrameAndTheDefaultPhrase) {
+    auto& p = startUp();
+    EXPECT_EQ(p.caption(), L"Connexion à la room");
+    EXPECT_EQ(p.Frame1.top(), Principale::kFrame1Shown);
+    EXPECT_TRUE(program->AfficherInfos1);
+    EXPECT_TRUE(program->AfficherInfos2);
+    EXPECT_EQ(program->TexteConnexion, L"Salut la room !");
+    EXPECT_EQ(program->DossierConfig, L"C:\\Users\\Modo\\AppData\\Roaming\\Wardo\\");
+    EXPECT_EQ(p.Label2.caption(), L"1.52");
+    EXPECT_EQ(program->CleTexte.size(), 20u);
+    EXPECT_EQ(program->CleLiaison.size(), 21u);
+}
+
+TEST_F(StartUp, OnlyACapitalNTurnsTheFirstRunFrameOff) {
+    writeIni("[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=n\r\n");
+    auto& p = startUp();
+    EXPECT_EQ(p.Frame1.top(), Principale::kFrame1Hidden);
+    EXPECT_FALSE(program->AfficherInfos1);
+    EXPECT_TRUE(program->AfficherInfos2);
+}
+
+TEST_F(StartUp, LowerCaseNStillShowsTheFirstRunFrame) {
+    writeIni("[Parametres]\r\nAffWarning=n\r\n");
+    EXPECT_EQ(startUp().Frame1.top(), Principale::kFrame1Shown);
+}
+
+TEST_F(StartUp, StoredPhraseIsLowerCasedOrReplacedWhenRefused) {
+    writeIni("[Parametres]\r\nPhraseConnexion=Bonjour A TOUS 2 \xC9T\xC9\r\n");
+    startUp();
+    EXPECT_EQ(program->TexteConnexion, L"bonjour a tous 2 été");
+}
+
+TEST_F(StartUp, PhraseWithACommaFallsBackToTheDefaultAndStaysStored) {
+    writeIni("[Parametres]\r\nPhraseConnexion=Salut, la room\r\n");
+    startUp();
+    EXPECT_EQ(program->TexteConnexion, L"Salut la room !");
+    EXPECT_NE(readIni().find("Salut, la room"), std::string::npos);
+}
+
+TEST_F(StartUp, WatchedNicknamesTakeTheFlagBeforeTheFirstBar) {
+    writeIni("[Alertes]\r\n1=1|Bob\r\n2=0|Al|ice\r\n3=Carl\r\n5=1|\r\n");
+    startUp();
+    const auto& a = program->PseudosAlerte;
+    EXPECT_EQ(a[1].Actif, L"1");
+    EXPECT_EQ(a[1].Pseudo, L"Bob");
+    EXPECT_EQ(a[2].Actif, L"0");
+    EXPECT_EQ(a[2].Pseudo, L"Al|ice");
+    // A hand-edited slot without its flag keeps the nickname with its alert off.
+    EXPECT_EQ(a[3].Actif, L"0");
+    EXPECT_EQ(a[3].Pseudo, L"Carl");
+    EXPECT_EQ(a[4].Actif, L"0");
+    EXPECT_EQ(a[4].Pseudo, L"");
+    EXPECT_EQ(a[5].Actif, L"1");
+    EXPECT_EQ(a[5].Pseudo, L"");
+}
+
+TEST_F(StartUp, SlotEmptiedDuringTheRunIsClearedAtTheNextReload) {
+    writeIni("[Alertes]\r\n1=1|Bob\r\n");
+    startUp();
+    program->EcritIni(L"Alertes", L"1", L"");
+    principale().LecturePseudosAlerte();
+    EXPECT_EQ(program->PseudosAlerte[1].Actif, L"0");
+    EXPECT_EQ(program->PseudosAlerte[1].Pseudo, L"");
+}
+
+TEST_F(StartUp, WaitingFrameCoversTheButtonForOneSecondAfterTheFirstActivation) {
+    auto& p = startUp();
+    EXPECT_EQ(p.Frame6.top(), Principale::kFrame6Shown);
+    desk.loop.runFor(999);
+    EXPECT_EQ(p.Frame6.top(), Principale::kFrame6Shown);
+    desk.loop.runFor(1);
+    EXPECT_EQ(p.Frame6.top(), Principale::kFrame6Hidden);
+    EXPECT_FALSE(p.TimerDemarrage.running());
+    EXPECT_EQ(p.FrameMsg.left(), Principale::kFrameMsgHidden);
+    // Later activations change nothing.
+    p.hide();
+    p.show();
+    EXPECT_EQ(p.Frame6.top(), Principale::kFrame6Hidden);
+    EXPECT_FALSE(p.TimerDemarrage.running());
+}
+
+TEST_F(StartUp, ServerMessageThatCameDuringTheWaitIsShownAtTheEnd) {
+    auto& p = startUp();
+    program->MessageServeurPresent = true;
+    program->MessageServeur = L"Maintenance ce soir\r\nà 22 h";
+    desk.loop.runFor(1000);
+    EXPECT_EQ(p.FrameMsg.left(), Principale::kFrameMsgShown);
+    EXPECT_EQ(p.Label41.caption(), L"Maintenance ce soir\r\nà 22 h");
+    p.Command11.click();
+    EXPECT_EQ(p.FrameMsg.left(), Principale::kFrameMsgHidden);
+}
+
+TEST_F(StartUp, TickingTheCheckBoxWritesAtOnceAndKeepsTheFrameOpen) {
+    auto& p = startUp();
+    p.Check1.click();
+    EXPECT_NE(readIni().find("AffWarning=N"), std::string::npos);
+    EXPECT_FALSE(p.Check1.visible());
+    EXPECT_EQ(p.Frame1.top(), Principale::kFrame1Shown);
+    p.ReyCommand1.click();
+    EXPECT_EQ(p.Frame1.top(), Principale::kFrame1Hidden);
+}
+
+TEST_F(StartUp, MissingConfigurationFolderIsNotCreatedAndNothingFails) {
+    desk.env.set(L"APPDATA", L"C:\\Nowhere");
+    auto& p = startUp();
+    p.Check1.click();
+    EXPECT_FALSE(desk.files.folderExists(L"C:\\Nowhere\\Wardo"));
+    EXPECT_EQ(program->TexteConnexion, L"Salut la room !");
+}
+
+TEST_F(StartUp, UnsetAppDataGivesAFolderAtTheRootOfTheDrive) {
+    desk.env.unset(L"APPDATA");
+    startUp();
+    EXPECT_EQ(program->DossierConfig, L"\\Wardo\\");
+}
+
+TEST_F(StartUp, ClosingTheWindowEndsTheProgramAtOnce) {
+    auto& p = startUp();
+    EXPECT_FALSE(p.userClose());
+    EXPECT_TRUE(desk.loop.quitting());
+    EXPECT_TRUE(p.loaded());
+}
+
+}  // namespace
+}  // namespace wardo::app::testing
