@@ -23,8 +23,8 @@ Form::~Form() {
     runtime_.remove(this);
 }
 
-void Form::touch() {
-    if (state_ == State::Unloaded) load();
+void Form::touch() const {
+    if (state_ == State::Unloaded) const_cast<Form*>(this)->load();  // Load on first use, even on a read
 }
 
 void Form::load() {
@@ -118,7 +118,7 @@ void Form::changed(Property what) {
     if (!designing()) runtime_.host().formChanged(*this, what);
 }
 
-const Text& Form::caption() {
+const Text& Form::caption() const {
     touch();
     return caption_;
 }
@@ -130,19 +130,19 @@ void Form::setCaption(const Text& s) {
     changed(Property::Caption);
 }
 
-int Form::left() {
+int Form::left() const {
     touch();
     return left_;
 }
-int Form::top() {
+int Form::top() const {
     touch();
     return top_;
 }
-int Form::width() {
+int Form::width() const {
     touch();
     return clientWidth_ + runtime_.host().frameInsets(*this).width;
 }
-int Form::height() {
+int Form::height() const {
     touch();
     return clientHeight_ + runtime_.host().frameInsets(*this).height;
 }
@@ -177,11 +177,11 @@ void Form::move(int left, int top, int width, int height) {
     changed(Property::Position);
 }
 
-int Form::clientWidth() {
+int Form::clientWidth() const {
     touch();
     return clientWidth_;
 }
-int Form::clientHeight() {
+int Form::clientHeight() const {
     touch();
     return clientHeight_;
 }
@@ -205,7 +205,7 @@ void Form::userMoved(int left, int top, int width, int height) {
     clientHeight_ = std::max(0, height - frame.height);
 }
 
-WindowState Form::windowState() {
+WindowState Form::windowState() const {
     touch();
     return windowState_;
 }
@@ -221,7 +221,7 @@ void Form::userSetWindowState(WindowState s) {
     if (loaded()) windowState_ = s;
 }
 
-BorderStyle Form::borderStyle() {
+BorderStyle Form::borderStyle() const {
     touch();
     return borderStyle_;
 }
@@ -233,7 +233,7 @@ void Form::setBorderStyle(BorderStyle b) {
     changed(Property::BorderStyle);
 }
 
-Color Form::backColor() {
+Color Form::backColor() const {
     touch();
     return back_;
 }
@@ -245,12 +245,12 @@ void Form::setBackColor(Color c) {
     changed(Property::Colors);
 }
 
-int Form::mousePointer() {
+int Form::mousePointer() const {
     touch();
     return mousePointer_;
 }
 
-const Text& Form::mouseIcon() {
+const Text& Form::mouseIcon() const {
     touch();
     return mouseIcon_;
 }
@@ -274,7 +274,7 @@ void Form::setMouseIcon(const Text& path) {
     changed(Property::MousePointer);
 }
 
-const Region& Form::region() {
+const Region& Form::region() const {
     touch();
     return region_;
 }

@@ -50,35 +50,35 @@ public:
     // does nothing and succeeds.
     bool unload();
 
-    const Text& caption();
+    const Text& caption() const;
     void setCaption(const Text& s);
-    int left();
-    int top();
-    int width();  // outer size, frame included
-    int height();
+    int left() const;
+    int top() const;
+    int width() const;  // outer size, frame included
+    int height() const;
     void setLeft(int twips);
     void setTop(int twips);
     void setWidth(int twips);
     void setHeight(int twips);
     void move(int left, int top);
     void move(int left, int top, int width, int height);
-    int clientWidth();
-    int clientHeight();
+    int clientWidth() const;
+    int clientHeight() const;
     void setClientSize(int width, int height);
     bool visible() const { return visible_; }
     void setVisible(bool v);
-    WindowState windowState();
+    WindowState windowState() const;
     void setWindowState(WindowState s);
-    BorderStyle borderStyle();
+    BorderStyle borderStyle() const;
     void setBorderStyle(BorderStyle b);
-    Color backColor();
+    Color backColor() const;
     void setBackColor(Color c);
-    int mousePointer();
-    const Text& mouseIcon();
+    int mousePointer() const;
+    const Text& mouseIcon() const;
     void setMousePointer(int kind);
     // Loads the custom pointer from a cursor file; "" clears it; a missing file: file not found.
     void setMouseIcon(const Text& path);
-    const Region& region();
+    const Region& region() const;
     void setRegion(const Region& r);
 
     platform::WindowHandle handle();
@@ -125,7 +125,7 @@ private:
     void changed(Property what);
     void resetToDefaults();
     bool mouse(const MouseHandler& h, int button, int shift, int x, int y);
-    void touch();
+    void touch() const;
 
     Runtime& runtime_;
     Text name_;

@@ -93,7 +93,7 @@ platform::WindowHandle HeadlessHost::handleOf(const Form& form) {
 
 FrameInsets HeadlessHost::frameInsets(const Form& form) {
     // Classic metrics at 15 twips per pixel: 3-pixel fixed border, 4-pixel sizing border, 19-pixel caption.
-    switch (const_cast<Form&>(form).borderStyle()) {
+    switch (form.borderStyle()) {
         case BorderStyle::None:
             return {0, 0};
         case BorderStyle::FixedSingle:

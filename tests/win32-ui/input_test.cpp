@@ -1,0 +1,139 @@
+// The user's input on the real controls comes back into the objects and raises their events.
+#include <gtest/gtest.h>
+
+#include "ui_fixture.h"
+
+namespace wardo::ui::win32::test {
+namespace {
+
+struct Shown : Fixture {
+    KindsForm form{runtime};
+    std::vector<std::wstring> events;
+    Shown() {
+        form.title = uniqueTitle(L"Input");
+        form.load();
+        auto note = [this](const wchar_t* what) { return [this, what] { events.push_back(what); }; };
+        form.Command1.onClick = note(L"Command1_Click");
+        form.Check1.onClick = note(L"Check1_Click");
+        form.Option1.onClick = note(L"Option1_Click");
+        form.Option2.onClick = note(L"Option2_Click");
+        form.Text1.onChange = note(L"Text1_Change");
+        form.List1.onClick = note(L"List1_Click");
+        form.Combo1.onClick = note(L"Combo1_Click");
+        form.Label1.onClick = note(L"Label1_Click");
+        form.Label1.onMouseDown = [this](int b, int, int x, int y) {
+            events.push_back(L"Label1_MouseDown " + std::to_wstring(b) + L" " + std::to_wstring(x) + L" " +
+                             std::to_wstring(y));
+        };
+        form.Label1.onMouseUp = [this](int b, int, int, int) {
+            events.push_back(L"Label1_MouseUp " + std::to_wstring(b));
+        };
+        form.show();
+        pump();
+    }
+    HWND w(const Control& c) const { return host.windowOf(c); }
+    void notify(const Control& c, WORD code) {
+        SendMessageW(GetParent(w(c)), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(w(c)), code),
+                     reinterpret_cast<LPARAM>(w(c)));
+    }
+};
+
+TEST(Input, ButtonClicksReachTheObject) {
+    Shown s;
+    SendMessageW(s.w(s.form.Command1), BM_CLICK, 0, 0);
+    EXPECT_EQ(s.events, (std::vector<std::wstring>{L"Command1_Click"}));
+}
+
+TEST(Input, ACheckBoxClickSetsTheValueAndClicksOnce) {
+    Shown s;
+    SendMessageW(s.w(s.form.Check1), BM_CLICK, 0, 0);
+    EXPECT_EQ(s.form.Check1.value(), 1);
+    EXPECT_EQ(SendMessageW(s.w(s.form.Check1), BM_GETCHECK, 0, 0), BST_CHECKED);
+    SendMessageW(s.w(s.form.Check1), BM_CLICK, 0, 0);
+    EXPECT_EQ(s.form.Check1.value(), 0);
+    EXPECT_EQ(s.events, (std::vector<std::wstring>{L"Check1_Click", L"Check1_Click"}));
+}
+
+TEST(Input, AnOptionClickClearsTheOthersInObjectsAndWindows) {
+    Shown s;
+    SendMessageW(s.w(s.form.Option1), BM_CLICK, 0, 0);
+    EXPECT_TRUE(s.form.Option1.value());
+    EXPECT_FALSE(s.form.Option2.value());
+    EXPECT_EQ(SendMessageW(s.w(s.form.Option2), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(s.events, (std::vector<std::wstring>{L"Option1_Click"}));
+}
+
+TEST(Input, TypedTextReachesTheObjectWithOneChange) {
+    Shown s;
+    SendMessageW(s.w(s.form.Text1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Salut la room !"));
+    EXPECT_EQ(s.form.Text1.text(), L"Salut la room !");
+    EXPECT_EQ(s.events, (std::vector<std::wstring>{L"Text1_Change"}));
+    s.form.Text1.setText(L"du programme");  // mirrored, not reported back as typing
+    EXPECT_EQ(s.events.size(), 2u);
+    EXPECT_EQ(windowText(s.w(s.form.Text1)), L"du programme");
+}
+
+TEST(Input, AListSelectionSetsTheIndexAndClicks) {
+    Shown s;
+    SendMessageW(s.w(s.form.List1), LB_SETCURSEL, 1, 0);
+    s.notify(s.form.List1, LBN_SELCHANGE);
+    EXPECT_EQ(s.form.List1.listIndex(), 1);
+    EXPECT_EQ(s.form.List1.text(), L"Raisons");
+    SendMessageW(s.w(s.form.Combo1), CB_SETCURSEL, 0, 0);
+    s.notify(s.form.Combo1, CBN_SELCHANGE);
+    EXPECT_EQ(s.form.Combo1.text(), L"1h");
+    EXPECT_EQ(s.events, (std::vector<std::wstring>{L"List1_Click", L"Combo1_Click"}));
+}
+
+TEST(Input, MouseOnALabelGivesTwipsAndAClick) {
+    Shown s;
+    HWND label = s.w(s.form.Label1);
+    SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 4));
+    EXPECT_EQ(GetCapture(), label) << "the press holds the mouse until the release";
+    SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(10, 4));
+    EXPECT_EQ(GetCapture(), nullptr);
+    SendMessageW(label, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(1, 1));
+    SendMessageW(label, WM_RBUTTONUP, 0, MAKELPARAM(1, 1));
+    EXPECT_EQ(s.events,
+              (std::vector<std::wstring>{L"Label1_MouseDown 1 150 60", L"Label1_MouseUp 1", L"Label1_Click",
+                                         L"Label1_MouseDown 2 15 15", L"Label1_MouseUp 2"}));
+}
+
+TEST(Input, AReleaseOutsideTheLabelIsNoClick) {
+    Shown s;
+    HWND label = s.w(s.form.Label1);
+    SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 4));
+    SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(-300, -40));  // over another window
+    EXPECT_EQ(s.events.back(), L"Label1_MouseUp 1");
+}
+
+TEST(Input, DisabledObjectsIgnoreWhatStillReachesTheirWindow) {
+    Shown s;
+    s.form.Command1.setEnabled(false);
+    SendMessageW(s.w(s.form.Command1), BM_CLICK, 0, 0);
+    s.notify(s.form.Command1, BN_CLICKED);  // another program may still send it
+    EXPECT_TRUE(s.events.empty());
+}
+
+TEST(Input, AHandlersFailureIsRaisedByTheEventLoopNotAcrossTheSystem) {
+    Shown s;
+    s.form.Command1.onClick = [] { text::fail(text::ErrorCode::Overflow, "Overflow"); };
+    SendMessageW(s.w(s.form.Command1), BM_CLICK, 0, 0);
+    EXPECT_THROW(s.pump(), text::RuntimeError);
+    EXPECT_TRUE(IsWindow(s.w(s.form.Command1)));
+}
+
+TEST(Input, KeyPressCanSwallowAKey) {
+    Shown s;
+    s.form.Text1.setText(L"");
+    s.form.Text1.onKeyPress = [](int& k) {
+        if (k == 'x') k = 0;
+        if (k == 'a') k = 'b';
+    };
+    SendMessageW(s.w(s.form.Text1), WM_CHAR, 'x', 0);
+    SendMessageW(s.w(s.form.Text1), WM_CHAR, 'a', 0);
+    EXPECT_EQ(s.form.Text1.text(), L"b");
+}
+
+}  // namespace
+}  // namespace wardo::ui::win32::test

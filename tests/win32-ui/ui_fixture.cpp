@@ -1,0 +1,105 @@
+// Test support for the Win32 binding.
+#include "ui_fixture.h"
+
+#include <algorithm>
+
+namespace wardo::ui::win32::test {
+
+bool Fixture::pumpUntil(const std::function<bool()>& done, int timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    for (;;) {
+        real.loop.doEvents();
+        if (done()) return true;
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                                  static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 10)), QS_ALLINPUT);
+    }
+}
+
+void Fixture::pump(int passes) {
+    for (int i = 0; i < passes; ++i) real.loop.doEvents();
+}
+
+std::wstring uniqueTitle(const std::wstring& prefix) {
+    static int counter = 0;
+    return prefix + L" " + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
+}
+
+std::wstring className(HWND h) {
+    wchar_t buffer[64] = {};
+    GetClassNameW(h, buffer, 64);
+    return buffer;
+}
+
+std::wstring windowText(HWND h) {
+    const int n = GetWindowTextLengthW(h);
+    std::wstring s(static_cast<size_t>(n) + 1, L'\0');
+    s.resize(static_cast<size_t>(GetWindowTextW(h, s.data(), n + 1)));
+    return s;
+}
+
+RECT placeInParent(HWND h) {
+    RECT r;
+    GetWindowRect(h, &r);
+    MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::wstring writeBitmap(const std::wstring& name) {
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + name;
+    // 2 x 2 pixels, 24 bits, rows padded to 4 bytes.
+    const unsigned char bmp[] = {
+        'B',  'M',  70,  0, 0,    0,    0, 0, 0,   0, 54, 0,   0,   0,  // file header
+        40,   0,    0,   0, 2,    0,    0, 0, 2,   0, 0,  0,   1,   0,   24, 0,
+        0,    0,    0,   0, 16,   0,    0, 0,                                     // info header
+        0x13, 0x0B, 0,   0, 0x13, 0x0B, 0, 0, 0,   0, 0,  0,   0,   0,   0,  0,   //
+        0,    0,    255, 0, 255,  0,    0, 0, 255, 0, 0,  255, 255, 255, 0,  0};  // pixels
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        WriteFile(file, bmp, sizeof bmp, &written, nullptr);
+        CloseHandle(file);
+    }
+    return path;
+}
+
+void KindsForm::design() {
+    setCaption(title);
+    setBorderStyle(BorderStyle::FixedSingle);
+    setClientSize(6000, 6000);
+    move(1500, 1500);
+    Label1.move(150, 150, 1500, 300);
+    Label1.setCaption(L"Étiquette");
+    Command1.move(1800, 150, 1500, 450);
+    Command1.setCaption(L"Connexion à la salle");
+    Command1.setBackColor(0x00FF8000);
+    Check1.move(150, 750, 2000, 300);
+    Check1.setCaption(L"Ne pas montrer");
+    Option1.move(150, 1200, 1500, 300);
+    Option1.setCaption(L"Ban Ip + Pseudo");
+    Option2.move(1800, 1200, 1500, 300);
+    Option2.setCaption(L"Ban Pseudo seul");
+    Option2.setValue(true);
+    Text1.move(150, 1650, 3000, 300);
+    Text1.setText(L"texte");
+    Frame1.move(150, 2100, 4500, 1500);
+    Frame1.setCaption(L"Cadre");
+    Inner.setContainer(&Frame1);
+    Inner.move(300, 450, 1500, 300);
+    Inner.setCaption(L"dedans");
+    Image1.move(4800, 150, 600, 600);
+    List1.move(150, 3750, 2400, 1200);
+    List1.addItem(L"Réglages de base");
+    List1.addItem(L"Raisons");
+    Combo1.move(3000, 3750, 2400, 300);
+    Combo1.addItem(L"1h");
+    Combo1.addItem(L"15j");
+    Timer1.setInterval(50);
+    Timer1.setEnabled(false);
+}
+
+}  // namespace wardo::ui::win32::test

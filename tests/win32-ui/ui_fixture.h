@@ -1,0 +1,84 @@
+// The real platform and the Win32 binding for one test, a form with one control of each kind, and
+// bounded message pumping.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/win32/win32_digest.h"
+#include "platform/win32/win32_environment.h"
+#include "platform/win32/win32_event_loop.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_sounds.h"
+#include "platform/win32/win32_window_system.h"
+#include "ui/ui.h"
+#include "ui/win32/win32_host.h"
+
+namespace wardo::ui::win32::test {
+
+struct RealPlatform {
+    platform::win32::Win32WindowSystem windows;
+    platform::win32::Win32EventLoop loop;
+    platform::win32::Win32MessageBoxes boxes;
+    platform::win32::Win32Sounds sounds;
+    platform::win32::Win32Files files;
+    platform::win32::Win32Environment env;
+    platform::win32::Win32Digest digest;
+    platform::Platform platform{windows, loop, boxes, sounds, files, env, digest, platform::Screen{}};
+};
+
+struct Fixture {
+    RealPlatform real;
+    Win32Host host{real.platform};
+    Runtime runtime{real.platform, host};
+
+    // Pumps the loop until `done` or `timeoutMs`; waits for messages between passes.
+    bool pumpUntil(const std::function<bool()>& done, int timeoutMs = 3000);
+    void pump(int passes = 5);
+};
+
+// A title unique to this process, so that parallel runs never find each other's windows.
+std::wstring uniqueTitle(const std::wstring& prefix);
+std::wstring className(HWND h);
+std::wstring windowText(HWND h);
+// Place of a child window in its parent's client area, in pixels.
+RECT placeInParent(HWND h);
+// A small 24-bit bitmap file in the temporary folder; its path.
+std::wstring writeBitmap(const std::wstring& name);
+
+class KindsForm : public Form {
+public:
+    explicit KindsForm(Runtime& rt, Text name = L"KindsForm") : Form(rt, std::move(name)) {}
+
+    Label Label1{*this, L"Label1"};
+    Button Command1{*this, L"Command1"};
+    CheckBox Check1{*this, L"Check1"};
+    OptionButton Option1{*this, L"Option1"};
+    OptionButton Option2{*this, L"Option2"};
+    TextBox Text1{*this, L"Text1"};
+    Frame Frame1{*this, L"Frame1"};
+    Label Inner{*this, L"Inner"};
+    Picture Image1{*this, L"Image1"};
+    ListBox List1{*this, L"List1"};
+    ComboBox Combo1{*this, L"Combo1"};
+    Timer Timer1{*this, L"Timer1"};
+
+    std::vector<std::wstring> log;
+    bool cancelClose = false;
+    Text title;
+
+protected:
+    void design() override;
+    void onLoad() override { log.push_back(L"Load"); }
+    void onActivate() override { log.push_back(L"Activate"); }
+    void onQueryUnload(bool& cancel) override {
+        log.push_back(L"QueryUnload");
+        cancel = cancelClose;
+    }
+    void onUnload(bool&) override { log.push_back(L"Unload"); }
+};
+
+}  // namespace wardo::ui::win32::test
