@@ -26,7 +26,7 @@ Text cutAtNul(const Text& s) {
     return s.substr(0, s.find(L'\0'));
 }
 
-// Only ASCII letters fold, as with the system's functions: "\u00c9" and "\u00e9" are different names.
+// Only ASCII letters fold, as with the system's functions: "É" and "é" are different names.
 bool sameName(const Text& a, const Text& b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
