@@ -211,7 +211,7 @@ void Control::setContainer(Frame* frame) {
 }
 
 bool Control::reachable() const {
-    if (!form_.loaded() || form_.designing() || !form_.visible()) return false;
+    if (!form_.takesInput()) return false;
     if (kind_ == ControlKind::Timer) return false;
     for (const Control* c = this; c != nullptr; c = c->container_) {
         if (!c->visible_ || !c->enabled_) return false;

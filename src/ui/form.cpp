@@ -67,6 +67,12 @@ void Form::show(bool modal) {
     runtime_.host().formShown(*this, modal);
     if (modal) {
         auto& loop = platform().loop;
+        runtime_.modal_.push_back(this);
+        struct Pop {
+            Runtime& rt;
+            Form* f;
+            ~Pop() { std::erase(rt.modal_, f); }
+        } pop{runtime_, this};
         loop.runUntil([this, &loop] { return !visible_ || loop.quitting(); });
     }
 }
@@ -301,8 +307,18 @@ void Form::activated() {
     onActivate();
 }
 
-bool Form::mouse(const MouseHandler& h, int button, int shift, int x, int y) {
+bool Form::takesInput() const {
     if (!loaded() || designing() || !visible_) return false;
+    // While a modal form is shown, the other forms are disabled.
+    const auto& modal = runtime_.modalForms();
+    for (auto it = modal.rbegin(); it != modal.rend(); ++it) {
+        if ((*it)->visible_) return *it == this;
+    }
+    return true;
+}
+
+bool Form::mouse(const MouseHandler& h, int button, int shift, int x, int y) {
+    if (!takesInput()) return false;
     if (h) {
         auto copy = h;
         copy(button, shift, x, y);

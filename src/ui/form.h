@@ -103,6 +103,8 @@ public:
     Control* find(const Text& name, int index = -1) const;
     Control* activeControl() const { return focus_; }
     bool designing() const { return state_ == State::Designing; }
+    // Loaded, shown, and not behind a modal form: the user can reach it.
+    bool takesInput() const;
 
 protected:
     // Sets the design values of the form and of every control (places, captions, lists...).

@@ -21,15 +21,21 @@ public:
 
     // Every form object, in construction order, loaded or not.
     const std::vector<Form*>& forms() const { return forms_; }
+    // Forms shown modally whose Show has not returned yet, the innermost last.
+    const std::vector<Form*>& modalForms() const { return modal_; }
 
 private:
     friend class Form;
     void add(Form* f) { forms_.push_back(f); }
-    void remove(Form* f) { std::erase(forms_, f); }
+    void remove(Form* f) {
+        std::erase(forms_, f);
+        std::erase(modal_, f);
+    }
 
     platform::Platform& platform_;
     FormHost& host_;
     std::vector<Form*> forms_;
+    std::vector<Form*> modal_;
 };
 
 }  // namespace wardo::ui

@@ -74,6 +74,28 @@ TEST(Show, AModalShowReturnsWhenTheFormHides) {
     EXPECT_NE(std::find(f.host.log.begin(), f.host.log.end(), L"show ConnexMan modal"), f.host.log.end());
 }
 
+TEST(Show, WhileAModalFormIsShownTheOthersTakeNoInput) {
+    Fixture f;
+    TestForm owner(f.runtime, L"Reglages");
+    TestForm picker(f.runtime, L"ConnexMan2");
+    owner.show();
+    bool ownerClicked = true;
+    bool pickerClicked = false;
+    bool ownerAfterHide = false;
+    f.desktop.loop.post([&] {
+        ownerClicked = owner.Command1.click();
+        pickerClicked = picker.Command1.click();
+        picker.hide();  // the modal form hidden frees the others at once
+        ownerAfterHide = owner.Command1.click();
+    });
+    picker.show(true);
+    EXPECT_FALSE(ownerClicked);
+    EXPECT_TRUE(pickerClicked);
+    EXPECT_TRUE(ownerAfterHide);
+    EXPECT_TRUE(f.runtime.modalForms().empty());
+    EXPECT_TRUE(owner.Command1.click());
+}
+
 TEST(Show, AModalShowReturnsWhenTheFormUnloads) {
     Fixture f;
     TestForm picker(f.runtime, L"ConnexMan");
