@@ -250,7 +250,7 @@ bool Control::dblClick() {
 }
 
 bool Control::userSetText(const Text& s) {
-    if (!reachable()) return false;
+    if (!reachable() || !typingAllowed()) return false;
     const Text t = clampUserText(s);
     if (t != caption_) {
         caption_ = t;

@@ -105,6 +105,7 @@ protected:
     // Hook for kinds whose behaviour follows a property (timers).
     virtual void propertyChanged(Property) {}
     virtual Text clampUserText(const Text& s) const { return s; }
+    virtual bool typingAllowed() const { return true; }
 
     Text caption_;
 

@@ -20,6 +20,7 @@ public:
 
 protected:
     Text clampUserText(const Text& s) const override;
+    bool typingAllowed() const override { return !locked_; }
 
 private:
     bool multiLine_ = false;

@@ -139,6 +139,10 @@ TEST(TextBox, TypingIsLimitedByMaxLengthAndNotEchoedToTheWindow) {
     EXPECT_EQ(s.form.events[L"Text1_Change"], 1);
     EXPECT_TRUE(s.host.log.empty());
     EXPECT_THROW(t.setMaxLength(-1), text::RuntimeError);
+    t.setLocked(true);  // read-only: the user cannot type, the program still writes
+    EXPECT_FALSE(t.userSetText(L"typed"));
+    t.setText(L"by the program");
+    EXPECT_EQ(t.text(), L"by the program");
 }
 
 TEST(Picture, AMissingFileFailsAndKeepsThePicture) {

@@ -73,6 +73,15 @@ TEST(Input, TypedTextReachesTheObjectWithOneChange) {
     EXPECT_EQ(windowText(s.w(s.form.Text1)), L"du programme");
 }
 
+TEST(Input, TextForcedIntoAReadOnlyBoxIsTakenBack) {
+    Shown s;
+    s.form.Text1.setLocked(true);
+    SendMessageW(s.w(s.form.Text1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"from elsewhere"));
+    EXPECT_EQ(s.form.Text1.text(), L"texte");
+    EXPECT_EQ(windowText(s.w(s.form.Text1)), L"texte");
+    EXPECT_TRUE(s.events.empty());
+}
+
 TEST(Input, AListSelectionSetsTheIndexAndClicks) {
     Shown s;
     SendMessageW(s.w(s.form.List1), LB_SETCURSEL, 1, 0);

@@ -1,4 +1,7 @@
 // The real windows follow the objects: classes, texts, places in pixels, states, and every change.
+#include <windows.h>
+// commctrl.h needs the types of windows.h first
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "platform/win32/win32_handle.h"
@@ -126,6 +129,35 @@ TEST(Windows, PropertyChangesAreMirrored) {
     RECT outer;
     GetWindowRect(s.host.windowOf(f), &outer);
     EXPECT_EQ(outer.left, 200);
+}
+
+TEST(Windows, ToolTipsAreRegisteredForTheirControls) {
+    Shown s;
+    HWND form = s.host.windowOf(s.form);
+    s.form.Command1.setToolTip(L"Met la capture de pseudo en pause pendant 30 sec");
+    s.form.Label1.setToolTip(L"Double cliquer pour entrer le pseudo");
+    struct Find {
+        HWND owner;
+        HWND found = nullptr;
+    } find{form};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM lp) -> BOOL {
+            auto* f = reinterpret_cast<Find*>(lp);
+            if (lstrcmpiW(className(h).c_str(), L"tooltips_class32") == 0 &&
+                GetWindow(h, GW_OWNER) == f->owner) {
+                f->found = h;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&find));
+    ASSERT_NE(find.found, nullptr);
+    EXPECT_EQ(SendMessageW(find.found, TTM_GETTOOLCOUNT, 0, 0), 2);
+    s.form.Label1.setToolTip(L"");
+    EXPECT_EQ(SendMessageW(find.found, TTM_GETTOOLCOUNT, 0, 0), 1);
+    s.form.Command1.setToolTip(L"Pause");  // replaced, not added
+    EXPECT_EQ(SendMessageW(find.found, TTM_GETTOOLCOUNT, 0, 0), 1);
 }
 
 TEST(Windows, AMultiLineChangeRebuildsTheEditWithItsText) {

@@ -91,6 +91,16 @@ ChildClass childClass(Control& c) {
     return {nullptr, 0, 0};
 }
 
+void removeTool(FormRecord& rec, HWND h) {
+    if (rec.tooltip == nullptr) return;
+    TOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_IDISHWND;
+    ti.hwnd = rec.hwnd;
+    ti.uId = reinterpret_cast<UINT_PTR>(h);
+    SendMessageW(rec.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
 void setWindowTextMirrored(ControlRecord& cr, const Text& s) {
     cr.mirroring = true;
     SetWindowTextW(cr.hwnd, s.c_str());
@@ -274,12 +284,12 @@ void Win32Host::controlChanged(Control& c, Property what) {
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, rec.hwnd,
                                     nullptr, GetModuleHandleW(nullptr), nullptr);
             }
+            removeTool(rec, h);
             TOOLINFOW ti{};
             ti.cbSize = sizeof ti;
             ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
             ti.hwnd = rec.hwnd;
             ti.uId = reinterpret_cast<UINT_PTR>(h);
-            SendMessageW(rec.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
             if (!c.toolTip().empty()) {
                 Text tip = c.toolTip();
                 ti.lpszText = tip.data();
@@ -321,6 +331,7 @@ void Win32Host::controlChanged(Control& c, Property what) {
                     // The edit control fixes these at creation: build it again.
                     std::shared_ptr<ControlRecord> keep = cit->second;
                     const bool focused = GetFocus() == h;
+                    removeTool(rec, h);
                     rec.controls.erase(cit);
                     keep->control = nullptr;
                     createControl(rec, c);

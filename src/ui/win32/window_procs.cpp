@@ -146,7 +146,10 @@ bool childMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
                         const int n = GetWindowTextLengthW(cr->hwnd);
                         Text s(static_cast<size_t>(n) + 1, L'\0');
                         s.resize(static_cast<size_t>(GetWindowTextW(cr->hwnd, s.data(), n + 1)));
-                        c.userSetText(s);
+                        if (!c.userSetText(s) && keep->control != nullptr) {
+                            // Refused (read-only, unreachable): the box shows the object's text again.
+                            keep->owner->host->controlChanged(c, Property::Caption);
+                        }
                     }
                     break;
                 case ControlKind::ListBox:
