@@ -94,6 +94,19 @@ TEST(Input, AListSelectionSetsTheIndexAndClicks) {
     EXPECT_EQ(s.events, (std::vector<std::wstring>{L"List1_Click", L"Combo1_Click"}));
 }
 
+TEST(Input, SelectingInALongListKeepsItScrolled) {
+    Shown s;
+    for (int i = 0; i < 40; ++i) s.form.List1.addItem(L"Son " + std::to_wstring(i));
+    HWND list = s.w(s.form.List1);
+    SendMessageW(list, LB_SETTOPINDEX, 30, 0);
+    const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+    ASSERT_GT(top, 0);
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(top + 1), 0);
+    s.notify(s.form.List1, LBN_SELCHANGE);
+    EXPECT_EQ(s.form.List1.listIndex(), top + 1);
+    EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), top);
+}
+
 TEST(Input, MouseOnALabelGivesTwipsAndAClick) {
     Shown s;
     HWND label = s.w(s.form.Label1);

@@ -110,12 +110,17 @@ void setWindowTextMirrored(ControlRecord& cr, const Text& s) {
 void fillList(ControlRecord& cr, ListControl& l) {
     const bool combo = l.kind() == ControlKind::ComboBox;
     cr.mirroring = true;
+    const LRESULT top = combo ? 0 : SendMessageW(cr.hwnd, LB_GETTOPINDEX, 0, 0);
+    SendMessageW(cr.hwnd, WM_SETREDRAW, FALSE, 0);
     SendMessageW(cr.hwnd, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
     for (int i = 0; i < l.listCount(); ++i) {
         const Text item = l.list(i);
         SendMessageW(cr.hwnd, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     }
     SendMessageW(cr.hwnd, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(l.listIndex()), 0);
+    if (!combo) SendMessageW(cr.hwnd, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    SendMessageW(cr.hwnd, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(cr.hwnd, nullptr, TRUE);
     cr.mirroring = false;
 }
 
@@ -319,8 +324,16 @@ void Win32Host::controlChanged(Control& c, Property what) {
             }
             break;
         case Property::Items:
-        case Property::ListIndex:
             if (c.kind() == ControlKind::ListBox || combo) fillList(cr, static_cast<ListControl&>(c));
+            break;
+        case Property::ListIndex:
+            // Only the selection: rebuilding the list would scroll it back to the top.
+            if (c.kind() == ControlKind::ListBox || combo) {
+                cr.mirroring = true;
+                SendMessageW(h, combo ? CB_SETCURSEL : LB_SETCURSEL,
+                             static_cast<WPARAM>(static_cast<ListControl&>(c).listIndex()), 0);
+                cr.mirroring = false;
+            }
             break;
         case Property::EditStyle:
             if (c.kind() == ControlKind::TextBox) {
