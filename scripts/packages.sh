@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Source this file: `wardo_install_missing PACKAGE...` installs with apt only the Debian packages that
 # are not installed yet (nothing is downloaded when all are there).
 
@@ -16,5 +17,6 @@ wardo_install_missing() {
 }
 
 # What building and testing both builds needs.
+# shellcheck disable=SC2034  # used by the scripts that source this file
 WARDO_BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev googletest libbenchmark-dev libssl-dev python3
     g++-mingw-w64-x86-64-posix wine64 wine xvfb xauth)

@@ -3,8 +3,7 @@
 # tests: natively, then the Windows programs under Wine on a private virtual display.
 # Exits non-zero when anything fails.
 set -uo pipefail
-cd "$(dirname "$0")/.."
-ROOT=$(pwd)
+cd "$(dirname "$0")/.." || exit 1
 source scripts/packages.sh
 source scripts/wine-env.sh
 
@@ -51,7 +50,7 @@ step "Windows build"
 if cmake --preset windows >build/windows-configure.log 2>&1; then
     cmake --build --preset windows -- -k 0 || failed=1
     step "Wine"
-    if wardo_wine_start; then
+    if wardo_wine_start ""; then
         step "Windows tests under Wine"
         setarch x86_64 -R ctest --preset windows 2>&1 | tee build/windows-ctest.log
         ((PIPESTATUS[0] == 0)) || failed=1

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Source this file, then call `wardo_wine_start [folder]` and later `wardo_wine_stop` (also run on EXIT).
 # It gives Windows programs a private display (Xvfb), a private Wine prefix with a persistent server,
 # and a desktop keeper; everything it starts is stopped by its own process id or prefix.
@@ -36,7 +37,8 @@ wardo_wine_start() {
             echo "wine-env: Xvfb did not start (see $WARDO_WINE_DIR/xvfb.log)" >&2
             return 1
         fi
-        export DISPLAY=":$(head -n1 "$WARDO_WINE_DIR/display")"
+        DISPLAY=":$(head -n1 "$WARDO_WINE_DIR/display")"
+        export DISPLAY
     fi
 
     export WINEPREFIX="$WARDO_WINE_DIR/prefix"

@@ -41,6 +41,7 @@ HWND child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, RE
                              r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              GetModuleHandleW(nullptr), param);
     if (h == nullptr) throw std::runtime_error("room: cannot create a child window");
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     return h;
 }
 
@@ -70,7 +71,6 @@ RoomWindow::RoomWindow(RoomModel& model, const RoomOptions& options) : model_(mo
     registerClass(kFrameClass, &frameProc);
     registerClass(kPaneClass, &DefWindowProcW);
     registerClass(kPanelClass, &panelProc);
-    font_ = GetStockObject(DEFAULT_GUI_FONT);
     buildTree(options);
     model_.clock = localHourMinute;
     model_.onChange = [this] { refresh(); };
@@ -122,9 +122,6 @@ void RoomWindow::buildTree(const RoomOptions& options) {
                                  RECT{6 + i * bw, buttonsTop, 4 + (i + 1) * bw, buttonsTop + 28},
                                  kFirstButtonId + i));
     }
-    for (HWND h2 = GetWindow(panel_, GW_CHILD); h2 != nullptr; h2 = GetWindow(h2, GW_HWNDNEXT))
-        SendMessageW(h2, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-
     feed_ = std::make_unique<RichTextFeed>(textPane_, frame_.get(), kContinueFeed);
     ShowWindow(frame_.get(), SW_SHOW);
     UpdateWindow(frame_.get());
@@ -176,7 +173,7 @@ void RoomWindow::paintPanel(HWND hwnd) {
     strip.left += 8;
     strip.bottom = kPanelTitleHeight;
     const Text caption = L"Salon : " + title_ + L"   (vous êtes " + model_.nick() + L")";
-    SelectObject(dc, font_);
+    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     DrawTextW(dc, caption.c_str(), -1, &strip, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     EndPaint(hwnd, &ps);

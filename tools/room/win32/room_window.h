@@ -39,7 +39,6 @@ private:
     RoomModel& model_;
     Text title_;
     platform::win32::ScopedLibrary richEdit_;
-    HGDIOBJ font_ = nullptr;  // a stock font: never deleted
     platform::win32::ScopedWindow frame_;
     HWND panel_ = nullptr;
     HWND textPane_ = nullptr;

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Builds the Windows build and runs the robot beside the room simulator under Wine: on your display
+# when there is one (close the room's window to finish), otherwise on a private virtual display with
+# a short scripted scene whose screenshots go to build/windows/screenshots/.
+set -uo pipefail
+cd "$(dirname "$0")/.." || exit 1
+source scripts/packages.sh
+source scripts/wine-env.sh
+
+headless=
+[[ -z "${DISPLAY:-}" ]] && headless=1
+packages=("${WARDO_BUILD_PACKAGES[@]}")
+[[ -n "$headless" ]] && packages+=(imagemagick)
+wardo_install_missing "${packages[@]}" || exit 1
+
+mkdir -p build
+cmake --preset windows >build/windows-configure.log 2>&1 || { tail -n 30 build/windows-configure.log; exit 1; }
+cmake --build --preset windows --target wardo_room_sim wardo_room_send || exit 1
+room_exe=build/windows/tools/room/win32/wardo-room.exe
+send_exe=build/windows/tools/room/win32/wardo-room-send.exe
+wardo_exe=build/windows/src/app/wardo.exe
+if grep -q '^build wardo:\|^build src/app/wardo.exe:' build/windows/build.ninja 2>/dev/null; then
+    cmake --build --preset windows --target wardo || echo "wardo.exe did not build: the room runs alone" >&2
+fi
+[[ -f "$wardo_exe" ]] || { echo "No $wardo_exe yet: the room simulator runs alone."; wardo_exe=; }
+
+title="Salon de demonstration"
+if [[ -n "$headless" ]]; then
+    wardo_wine_start || exit 1
+else
+    WARDO_KEEP_DISPLAY=1 wardo_wine_start || exit 1
+fi
+
+wine_run() { setarch x86_64 -R wine "$@"; }
+room_send() { wine_run "$send_exe" "$title" "$@" >/dev/null; }
+
+wine_run "$room_exe" --title "$title" --nick Moderateur &
+room_pid=$!
+wine_run "$send_exe" --wait 30 "$title" notice "Bienvenue dans le salon" >/dev/null ||
+    { echo "the room simulator did not open" >&2; exit 1; }
+wardo_pid=
+if [[ -n "$wardo_exe" ]]; then
+    wine_run "$wardo_exe" &
+    wardo_pid=$!
+fi
+
+if [[ -z "$headless" ]]; then
+    echo "The room is open on $DISPLAY; its control window makes members join and speak. Close the room to finish."
+    wait "$room_pid"
+else
+    shots=build/windows/screenshots
+    mkdir -p "$shots"
+    shot() { import -window root -display "$DISPLAY" "$shots/$1.png" && echo "screenshot: $shots/$1.png"; }
+    sleep 3
+    shot 01-salon
+    room_send join Bob
+    room_send say Bob bonjour tout le monde
+    sleep 3
+    shot 02-arrivee
+    room_send mic other
+    room_send say Bob je parle au micro
+    sleep 2
+    shot 03-micro
+    room_send mic free
+    room_send input "Bob, "
+    sleep 2
+    shot 04-saisie
+    room_send quit
+    wait "$room_pid"
+fi
+[[ -n "$wardo_pid" ]] && kill "$wardo_pid" 2>/dev/null
+wardo_wine_stop
