@@ -1,0 +1,76 @@
+#include "e2e_support.h"
+
+#include "platform/win32/win32_handle.h"
+#include "platform/win32/win32_window_system.h"
+#include "tools/room/win32/room_client.h"
+
+namespace wardo::e2e {
+
+std::wstring freshFolder(const std::wstring& name) {
+    static int counter = 0;
+    wchar_t temp[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"wardo-" + name + L"-" +
+                                std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder;
+}
+
+ProgramProcess::ProgramProcess(const std::wstring& exePath, const std::wstring& appData) {
+    // The child inherits this process's environment, with its own settings folder.
+    std::wstring saved(32767, L'\0');
+    const DWORD n = GetEnvironmentVariableW(L"APPDATA", saved.data(), static_cast<DWORD>(saved.size()));
+    saved.resize(n);
+    SetEnvironmentVariableW(L"APPDATA", appData.c_str());
+    std::wstring commandLine = L"\"" + room::windowsPathOf(exePath) + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    const BOOL ok =
+        CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+    SetEnvironmentVariableW(L"APPDATA", n > 0 ? saved.c_str() : nullptr);
+    if (!ok) return;
+    process_.reset(pi.hProcess);
+    platform::win32::ScopedKernelHandle thread(pi.hThread);
+    WaitForInputIdle(process_.get(), 10000);
+}
+
+ProgramProcess::~ProgramProcess() {
+    if (running()) {
+        TerminateProcess(process_.get(), 9);
+        WaitForSingleObject(process_.get(), 5000);
+    }
+}
+
+bool ProgramProcess::running() const {
+    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> ProgramProcess::waitExit(unsigned timeoutMs) {
+    if (!process_ || WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.get(), &code);
+    return code;
+}
+
+std::string roomText(HWND roomWindow) {
+    platform::win32::Win32WindowSystem ws;
+    platform::WindowHandle w = platform::win32::fromHwnd(roomWindow);
+    for (const char step : std::string("CNNNNCNCCCC")) w = step == 'C' ? ws.firstChild(w) : ws.nextSibling(w);
+    for (w = ws.firstChild(w); w != 0; w = ws.nextSibling(w))
+        if (ws.classNameA(w, 255) == "RichEdit20W") return ws.getText(w, ws.getTextLength(w) + 1);
+    return {};
+}
+
+bool waitForRoomText(HWND roomWindow, const std::string& what, unsigned timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (roomText(roomWindow).find(what) != std::string::npos) return true;
+        if (GetTickCount64() >= deadline) return false;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+}
+
+}  // namespace wardo::e2e

@@ -1,0 +1,38 @@
+// Whole-program runs: wardo.exe started in a private settings folder beside a room simulator
+// (tools/room/win32/room_client.h), and the room's text read back as the robot reads it.
+#pragma once
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "platform/win32/scoped_win.h"
+
+namespace wardo::e2e {
+
+// A new empty folder under the system's temporary folder, unique to this process.
+std::wstring freshFolder(const std::wstring& name);
+
+// The program, started with APPDATA = `appData`; ended when destroyed if it still runs.
+class ProgramProcess {
+public:
+    ProgramProcess(const std::wstring& exePath, const std::wstring& appData);
+    ~ProgramProcess();
+    ProgramProcess(const ProgramProcess&) = delete;
+    ProgramProcess& operator=(const ProgramProcess&) = delete;
+
+    bool started() const { return static_cast<bool>(process_); }
+    bool running() const;
+    // The exit code, or nothing when it still runs after `timeoutMs`.
+    std::optional<DWORD> waitExit(unsigned timeoutMs);
+
+private:
+    platform::win32::ScopedKernelHandle process_;
+};
+
+// The room's whole text pane through the chat panel's fixed path, in the ANSI code page.
+std::string roomText(HWND roomWindow);
+// Polls, pumping this thread's messages, until the room's text holds `what` or `timeoutMs` passes.
+bool waitForRoomText(HWND roomWindow, const std::string& what, unsigned timeoutMs);
+
+}  // namespace wardo::e2e
