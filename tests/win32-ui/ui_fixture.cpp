@@ -46,25 +46,46 @@ RECT placeInParent(HWND h) {
     return r;
 }
 
-std::wstring writeBitmap(const std::wstring& name) {
+namespace {
+std::wstring writeTemp(const std::wstring& name, const void* bytes, DWORD size) {
     wchar_t folder[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);
     const std::wstring path = std::wstring(folder) + name;
-    // 2 x 2 pixels, 24 bits, rows padded to 4 bytes.
-    const unsigned char bmp[] = {
-        'B',  'M',  70,  0, 0,    0,    0, 0, 0,   0, 54, 0,   0,   0,  // file header
-        40,   0,    0,   0, 2,    0,    0, 0, 2,   0, 0,  0,   1,   0,   24, 0,
-        0,    0,    0,   0, 16,   0,    0, 0,                                     // info header
-        0x13, 0x0B, 0,   0, 0x13, 0x0B, 0, 0, 0,   0, 0,  0,   0,   0,   0,  0,   //
-        0,    0,    255, 0, 255,  0,    0, 0, 255, 0, 0,  255, 255, 255, 0,  0};  // pixels
     HANDLE file =
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
         DWORD written = 0;
-        WriteFile(file, bmp, sizeof bmp, &written, nullptr);
+        WriteFile(file, bytes, size, &written, nullptr);
         CloseHandle(file);
     }
     return path;
+}
+}  // namespace
+
+std::wstring writeCursor(const std::wstring& name) {
+    std::vector<unsigned char> cur = {0,    0,    2, 0, 1,  0,         // cursor file, one image
+                                      32,   32,   2, 0, 0,  0, 0, 0,   // 32 x 32, 2 colours, hot spot 0,0
+                                      0x30, 0x01, 0, 0, 22, 0, 0, 0};  // 304 bytes at offset 22
+    const unsigned char info[40] = {40, 0, 0, 0, 32, 0, 0, 0,
+                                    64, 0, 0, 0, 1,  0, 1};  // height doubled: XOR + AND
+    cur.insert(cur.end(), info, info + 40);
+    const unsigned char palette[8] = {0, 0, 0, 0, 255, 255, 255, 0};
+    cur.insert(cur.end(), palette, palette + 8);
+    cur.insert(cur.end(), 128, 0xAA);  // XOR mask: stripes
+    cur.insert(cur.end(), 128, 0x00);  // AND mask: all opaque
+    return writeTemp(name, cur.data(), static_cast<DWORD>(cur.size()));
+}
+
+std::wstring writeBitmap(const std::wstring& name) {
+    // 2 x 2 pixels, 24 bits, rows padded to 4 bytes.
+    // clang-format off
+    const unsigned char bmp[] = {
+        'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                          // file header
+        40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 16, 0, 0, 0,  // info header
+        0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+        0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0, 0};              // pixels
+    // clang-format on
+    return writeTemp(name, bmp, sizeof bmp);
 }
 
 void KindsForm::design() {

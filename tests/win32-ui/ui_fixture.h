@@ -48,6 +48,8 @@ std::wstring windowText(HWND h);
 RECT placeInParent(HWND h);
 // A small 24-bit bitmap file in the temporary folder; its path.
 std::wstring writeBitmap(const std::wstring& name);
+// A 32 x 32 monochrome cursor file in the temporary folder; its path.
+std::wstring writeCursor(const std::wstring& name);
 
 class KindsForm : public Form {
 public:

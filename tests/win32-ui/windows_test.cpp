@@ -160,6 +160,30 @@ TEST(Windows, ToolTipsAreRegisteredForTheirControls) {
     EXPECT_EQ(SendMessageW(find.found, TTM_GETTOOLCOUNT, 0, 0), 1);
 }
 
+TEST(Windows, TheFormsCustomPointerCoversItsControls) {
+    Shown s;
+    HWND form = s.host.windowOf(s.form);
+    HWND edit = s.w(s.form.Text1);
+    auto pointerOver = [](HWND h) {
+        SendMessageW(h, WM_SETCURSOR, reinterpret_cast<WPARAM>(h), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    EXPECT_EQ(pointerOver(form), arrow);
+    EXPECT_EQ(pointerOver(edit), LoadCursorA(nullptr, IDC_IBEAM)) << "children keep their own pointer";
+
+    const std::wstring path = writeCursor(uniqueTitle(L"hand") + L".cur");
+    s.form.setMousePointer(pointer::kCustom);
+    s.form.setMouseIcon(path);
+    HCURSOR custom = pointerOver(form);
+    EXPECT_NE(custom, arrow);
+    EXPECT_NE(custom, nullptr);
+    EXPECT_EQ(pointerOver(edit), custom);
+    s.form.setMousePointer(pointer::kDefault);
+    EXPECT_EQ(pointerOver(form), arrow);
+    DeleteFileW(path.c_str());
+}
+
 TEST(Windows, AMultiLineChangeRebuildsTheEditWithItsText) {
     Shown s;
     HWND before = s.w(s.form.Text1);

@@ -241,10 +241,17 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 return 1;
             }
             case WM_SETCURSOR:
+                // Children ask their parent first: the form's own pointer covers them; without one,
+                // each child keeps its usual pointer (the text cursor over a text box).
                 if (LOWORD(lp) == HTCLIENT) {
-                    HCURSOR c = formCursor(*rec);
-                    SetCursor(c != nullptr ? c : LoadCursorA(nullptr, IDC_ARROW));
-                    return TRUE;
+                    if (HCURSOR c = formCursor(*rec); c != nullptr) {
+                        SetCursor(c);
+                        return TRUE;
+                    }
+                    if (reinterpret_cast<HWND>(wp) == hwnd) {
+                        SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+                        return TRUE;
+                    }
                 }
                 break;
             case WM_WINDOWPOSCHANGED:
