@@ -10,6 +10,8 @@ namespace wardo::ui {
 
 class Form;
 
+// The platform and the host must outlive the runtime and every form built on it: forms tell the host
+// when they and their controls go away.
 class Runtime {
 public:
     Runtime(platform::Platform& platform, FormHost& host) : platform_(platform), host_(host) {}

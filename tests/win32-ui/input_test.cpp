@@ -121,6 +121,36 @@ TEST(Input, MouseOnALabelGivesTwipsAndAClick) {
                                          L"Label1_MouseDown 2 15 15", L"Label1_MouseUp 2"}));
 }
 
+TEST(Input, ADoubleClickOnALabelFollowsTheClassicOrder) {
+    Shown s;
+    s.form.Label1.onDblClick = [&s] { s.events.push_back(L"Label1_DblClick"); };
+    HWND label = s.w(s.form.Label1);
+    SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    SendMessageW(label, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(s.events,
+              (std::vector<std::wstring>{L"Label1_MouseDown 1 30 30", L"Label1_MouseUp 1", L"Label1_Click",
+                                         L"Label1_DblClick", L"Label1_MouseUp 1"}));
+}
+
+TEST(Input, MouseOnTheFormItselfHoldsTheMouseUntilTheRelease) {
+    Shown s;
+    std::vector<std::wstring> seen;
+    s.form.onMouseDown = [&](int b, int, int x, int y) {
+        seen.push_back(L"down " + std::to_wstring(b) + L" " + std::to_wstring(x) + L" " + std::to_wstring(y));
+    };
+    s.form.onMouseUp = [&](int b, int, int x, int y) {
+        seen.push_back(L"up " + std::to_wstring(b) + L" " + std::to_wstring(x) + L" " + std::to_wstring(y));
+    };
+    HWND form = s.host.windowOf(s.form);
+    SendMessageW(form, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(390, 390));
+    EXPECT_EQ(GetCapture(), form);
+    SendMessageW(form, WM_RBUTTONUP, 0, MAKELPARAM(-5, 900));  // released over another window
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(seen, (std::vector<std::wstring>{L"down 2 5850 5850", L"up 2 -75 13500"}));
+}
+
 TEST(Input, AReleaseOutsideTheLabelIsNoClick) {
     Shown s;
     HWND label = s.w(s.form.Label1);
