@@ -11,6 +11,8 @@ enum class ErrorCode {
     Overflow = 6,
     OutOfRange = 9,
     FileNotFound = 53,
+    DeviceUnavailable = 68,
+    PathNotFound = 76,
     InvalidPropertyValue = 380,
 };
 

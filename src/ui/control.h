@@ -82,7 +82,7 @@ public:
     // could not reach the control: form not loaded or hidden, control or a frame around it disabled or
     // hidden.
     virtual bool click();
-    bool dblClick();
+    virtual bool dblClick();
     bool userSetText(const Text& s);
     bool mouseDown(int button, int shift, int x, int y);
     bool mouseUp(int button, int shift, int x, int y);

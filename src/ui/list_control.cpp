@@ -66,7 +66,14 @@ void ListControl::setListIndex(int index) {
     if (index == listIndex_) return;
     listIndex_ = index;
     changed(Property::ListIndex);
+    selectionChanged();
     fire(onClick);
+}
+
+void ListControl::replaceItems(std::vector<Text> items) {
+    items_ = std::move(items);
+    listIndex_ = -1;
+    changed(Property::Items);
 }
 
 Text ListControl::text() const {

@@ -27,6 +27,10 @@ public:
 
 protected:
     ListControl(Form& form, ControlKind kind, Text name, int index);
+    // After the selected index changed, before Click.
+    virtual void selectionChanged() {}
+    // Replaces every item at once, selection cleared, without Click (the file-system lists).
+    void replaceItems(std::vector<Text> items);
 
 private:
     std::vector<Text> items_;

@@ -2,6 +2,7 @@
 #pragma once
 #include "ui/basic_controls.h"
 #include "ui/check_box.h"
+#include "ui/file_lists.h"
 #include "ui/form.h"
 #include "ui/list_control.h"
 #include "ui/picture.h"
