@@ -107,6 +107,52 @@ TEST(Input, SelectingInALongListKeepsItScrolled) {
     EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), top);
 }
 
+TEST(Input, ADoubleClickInTheFolderListOpensTheFolder) {
+    Fixture f;
+    struct Chooser : Form {
+        using Form::Form;
+        DirListBox Dir1{*this, L"Dir1"};
+        FileListBox File1{*this, L"File1"};
+        void design() override {
+            setCaption(uniqueTitle(L"Chooser"));
+            setClientSize(6000, 3000);
+            Dir1.move(0, 0, 3000, 3000);
+            File1.move(3000, 0, 3000, 3000);
+            File1.setPattern(L"*.wav");
+        }
+        void onLoad() override {
+            Dir1.onChange = [this] { File1.setPath(Dir1.path()); };
+        }
+    } form(f.runtime, L"SonsEdit");
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring root = normalFolder(std::wstring(temp) + uniqueTitle(L"chooser"));
+    CreateDirectoryW(root.c_str(), nullptr);
+    CreateDirectoryW((root + L"\\Sons").c_str(), nullptr);
+    const std::wstring wav = writeBitmap(L"unused.bmp");  // any file: the pattern decides
+    CopyFileW(wav.c_str(), (root + L"\\Sons\\entree.wav").c_str(), FALSE);
+
+    form.show();
+    form.Dir1.setPath(root);
+    HWND dir = f.host.windowOf(form.Dir1);
+    ASSERT_EQ(SendMessageW(dir, LB_GETCOUNT, 0, 0), 2);  // "..", "Sons"
+    SendMessageW(dir, LB_SETCURSEL, 1, 0);
+    SendMessageW(GetParent(dir), WM_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE), reinterpret_cast<LPARAM>(dir));
+    SendMessageW(GetParent(dir), WM_COMMAND, MAKEWPARAM(0, LBN_DBLCLK), reinterpret_cast<LPARAM>(dir));
+    EXPECT_EQ(form.Dir1.path(), root + L"\\Sons");
+    EXPECT_EQ(SendMessageW(dir, LB_GETCOUNT, 0, 0), 1);  // ".." only
+    HWND files = f.host.windowOf(form.File1);
+    ASSERT_EQ(SendMessageW(files, LB_GETCOUNT, 0, 0), 1);
+    wchar_t item[64] = {};
+    SendMessageW(files, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(item));
+    EXPECT_STREQ(item, L"entree.wav");
+
+    DeleteFileW((root + L"\\Sons\\entree.wav").c_str());
+    RemoveDirectoryW((root + L"\\Sons").c_str());
+    RemoveDirectoryW(root.c_str());
+    DeleteFileW(wav.c_str());
+}
+
 TEST(Input, MouseOnALabelGivesTwipsAndAClick) {
     Shown s;
     HWND label = s.w(s.form.Label1);
