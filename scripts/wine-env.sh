@@ -73,7 +73,10 @@ REG
         return 1
     setarch x86_64 -R wine "$keeper" >>"$log" 2>&1 &
     WARDO_KEEPER_PID=$!
+    # An interrupted run still stops what it started.
     trap wardo_wine_stop EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
     return 0
 }
 
