@@ -27,6 +27,9 @@ constexpr int kDefault = 0;
 constexpr int kCustom = 99;
 }  // namespace pointer
 
+// Controls are value members of the derived form, registered in declaration order; a control declared
+// later lies above the ones declared before it where they overlap. Every control keeps, after each
+// load, the values design() gives it and the defaults for the rest.
 class Form {
 public:
     using MouseHandler = Control::MouseHandler;
