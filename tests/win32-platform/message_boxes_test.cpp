@@ -69,15 +69,23 @@ TEST(Win32MessageBoxes, ClosingTheBoxAnswersCancel) {
     EXPECT_EQ(boxes.show(L"?", title, BoxButtons::OkCancel, BoxIcon::Exclamation), BoxAnswer::Cancel);
 }
 
-TEST(Win32Sounds, AMissingFileFailsWithoutBlocking) {
+TEST(Win32Sounds, MissingFilesFailFastAndBeepsTakeTheirTime) {
     Win32Sounds sounds;
     const ULONGLONG start = GetTickCount64();
     EXPECT_FALSE(sounds.playWav(L"Z:\\nowhere\\absent.wav", false));
     sounds.playWav(L"Z:\\nowhere\\absent.wav", true);
-    sounds.beep(20, 0);
-    sounds.beep(1, 30);                        // a frequency the system refuses still takes its time
-    EXPECT_GE(GetTickCount64() - start, 15U);  // the tick count moves in steps
     EXPECT_LT(GetTickCount64() - start, 5000U);
+    // A beep blocks for its duration, whether or not the system can sound it.
+    for (const int frequency : {1, 1000}) {
+        LARGE_INTEGER f, t0, t1;
+        QueryPerformanceFrequency(&f);
+        QueryPerformanceCounter(&t0);
+        sounds.beep(frequency, 40);
+        QueryPerformanceCounter(&t1);
+        EXPECT_GE((t1.QuadPart - t0.QuadPart) * 1000 / f.QuadPart, 35) << frequency << " Hz";
+    }
+    sounds.beep(1000, 0);
+    sounds.beep(1000, -5);
 }
 
 }  // namespace

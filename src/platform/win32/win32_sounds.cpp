@@ -12,11 +12,14 @@ bool Win32Sounds::playWav(const std::wstring& path, bool async) {
 }
 
 void Win32Sounds::beep(int frequencyHz, int durationMs) {
-    // Outside 37..32767 Hz the system refuses the tone; the pause is kept so that timing stays the same.
     if (durationMs <= 0) return;
-    if (frequencyHz < 37 || frequencyHz > 32767 ||
-        !Beep(static_cast<DWORD>(frequencyHz), static_cast<DWORD>(durationMs)))
-        Sleep(static_cast<DWORD>(durationMs));
+    // The tone blocks for its whole duration, even where the system refuses the frequency (outside
+    // 37..32767 Hz) or returns at once without a speaker (as under Wine): timing stays the same.
+    const ULONGLONG start = GetTickCount64();
+    if (frequencyHz >= 37 && frequencyHz <= 32767)
+        Beep(static_cast<DWORD>(frequencyHz), static_cast<DWORD>(durationMs));
+    const ULONGLONG elapsed = GetTickCount64() - start;
+    if (elapsed < static_cast<ULONGLONG>(durationMs)) Sleep(static_cast<DWORD>(durationMs - elapsed));
 }
 
 void Win32Sounds::messageBeep() {
