@@ -23,6 +23,7 @@ public:
 
     bool started() const { return static_cast<bool>(process_); }
     bool running() const;
+    DWORD id() const { return GetProcessId(process_.get()); }
     // The exit code, or nothing when it still runs after `timeoutMs`.
     std::optional<DWORD> waitExit(unsigned timeoutMs);
 

@@ -89,6 +89,12 @@ TEST_F(RoomSimulatorTest, BrowserWindowAndPanelHaveTheLayoutTheRobotReliesOn) {
     expected.insert(expected.end(), 9, "Button");
     EXPECT_EQ(classes, expected);
     EXPECT_EQ(ws.firstChild(pane), 0);
+
+    // A person dropping the picker on the strip above the room's text points at the panel itself.
+    RECT r;
+    GetWindowRect(toHwnd(panel), &r);
+    SetWindowPos(room->window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    EXPECT_EQ(ws.windowFromPoint(Point{r.left + 40, r.top + 10}), panel);
 }
 
 TEST_F(RoomSimulatorTest, ATypedLineIsSpokenAndTheInputLineCleared) {

@@ -1,0 +1,85 @@
+// The whole program against the room simulator: "Connexion à la salle" finds the room, the robot types
+// its connection phrase there and the panel shows the nickname the room gave the user.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "e2e_support.h"
+#include "tools/room/win32/room_client.h"
+
+namespace wardo::e2e {
+namespace {
+
+struct Search {
+    std::wstring text;
+    DWORD process = 0;
+    HWND found = nullptr;
+};
+
+std::wstring windowText(HWND w) {
+    wchar_t buffer[512] = {};
+    GetWindowTextW(w, buffer, 512);
+    return buffer;
+}
+
+BOOL CALLBACK findChild(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<Search*>(p);
+    if (windowText(w) != s->text) return TRUE;
+    s->found = w;
+    return FALSE;
+}
+
+BOOL CALLBACK findInTopLevel(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<Search*>(p);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid != s->process) return TRUE;
+    if (windowText(w) == s->text) s->found = w;
+    if (!s->found) EnumChildWindows(w, findChild, p);
+    return s->found ? FALSE : TRUE;
+}
+
+// A window of the program (top-level or control) whose text is `text`, polled for up to `timeoutMs`.
+HWND waitForWindowText(DWORD process, const std::wstring& text, unsigned timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    do {
+        Search s{text, process};
+        EnumWindows(findInTopLevel, reinterpret_cast<LPARAM>(&s));
+        if (s.found) return s.found;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    } while (GetTickCount64() < end);
+    return nullptr;
+}
+
+std::wstring widePath(const char* path) { return std::wstring(path, path + strlen(path)); }
+
+TEST(WholeProgram, ConnectionButtonAttachesTypesThePhraseAndShowsTheNickname) {
+    const std::wstring title = L"Salle e2e " + std::to_wstring(GetCurrentProcessId());
+    room::RoomProcess roomProcess(widePath(WARDO_ROOM_EXE), title, L"--nick Zorro_75");
+    ASSERT_NE(roomProcess.window(), nullptr);
+    // The room greets whoever enters; the robot's phrase is never the room's first line.
+    roomProcess.command(L"notice Bienvenue dans la salle !");
+
+    const std::wstring appData = freshFolder(L"attach");
+    CreateDirectoryW((appData + L"\\Wardo").c_str(), nullptr);
+    std::ofstream(std::filesystem::path(appData + L"\\Wardo\\wardo.ini")) << "[Parametres]\r\nAffWarning=N\r\n";
+    ProgramProcess program(widePath(WARDO_EXE), appData);
+    ASSERT_TRUE(program.started());
+
+    HWND startUp = waitForWindowText(program.id(), L"Connexion à la room", 15000);
+    ASSERT_NE(startUp, nullptr);
+    HWND button = waitForWindowText(program.id(), L"Connexion à la salle", 5000);
+    ASSERT_NE(button, nullptr);
+    PostMessageW(button, BM_CLICK, 0, 0);
+
+    EXPECT_TRUE(waitForRoomText(roomProcess.window(), "Zorro_75 : Salut la room !", 10000))
+        << roomText(roomProcess.window());
+    EXPECT_NE(waitForWindowText(program.id(), L"de Zorro_75", 10000), nullptr) << roomText(roomProcess.window());
+    EXPECT_FALSE(IsWindowVisible(startUp));
+}
+
+}  // namespace
+}  // namespace wardo::e2e
