@@ -2,7 +2,8 @@
 """Generates the program's own sounds and drag cursor into a folder.
 
 sonentree1.wav .. sonentree3.wav: short entry chimes; sireneincendie.wav: a wailing siren;
-H_MOVE.CUR: a 32x32 monochrome four-way arrow cursor with its hot spot at the centre.
+H_MOVE.CUR: a 32x32 monochrome four-way arrow cursor with its hot spot at the centre;
+wardo.bmp: the start-up window's 64x64 picture, a blue disc with a white "W".
 Only the standard library is used, and the output is the same at every run.
 """
 import math
@@ -106,6 +107,33 @@ def write_cursor(path, hotspot=(16, 16)):
     Path(path).write_bytes(directory + entry + image)
 
 
+def logo_pixel(x, y, size=64):
+    """(r, g, b) of the logo at (x, y), y from the top."""
+    c = (size - 1) / 2
+    d = math.hypot(x - c, y - c)
+    if d > size / 2 - 1:
+        return (240, 240, 240)
+    # A "W": four strokes between five points across the middle of the disc.
+    points = [(14, 18), (23, 46), (32, 26), (41, 46), (50, 18)]
+    for (x0, y0), (x1, y1) in zip(points, points[1:]):
+        t = max(0.0, min(1.0, ((x - x0) * (x1 - x0) + (y - y0) * (y1 - y0)) / ((x1 - x0) ** 2 + (y1 - y0) ** 2)))
+        if math.hypot(x - (x0 + t * (x1 - x0)), y - (y0 + t * (y1 - y0))) < 3.2:
+            return (255, 255, 255)
+    shade = int(60 * d / (size / 2))
+    return (30 + shade, 80 + shade, 200)
+
+
+def write_logo(path, size=64):
+    rows = []
+    for y in reversed(range(size)):  # bottom-up, as a BMP stores its rows
+        row = b"".join(struct.pack("<BBB", b, g, r) for r, g, b in (logo_pixel(x, y, size) for x in range(size)))
+        rows.append(row)  # 64 * 3 bytes: already a multiple of 4
+    pixels = b"".join(rows)
+    info = struct.pack("<IiiHHIIiiII", 40, size, size, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    Path(path).write_bytes(header + info + pixels)
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: make-resources.py OUTPUT_FOLDER")
@@ -116,6 +144,7 @@ def main():
     write_wav(out / "sonentree3.wav", chime([1046.5, 784.0, 1046.5, 1568.0], note_seconds=0.12))
     write_wav(out / "sireneincendie.wav", siren())
     write_cursor(out / "H_MOVE.CUR")
+    write_logo(out / "wardo.bmp")
 
 
 if __name__ == "__main__":

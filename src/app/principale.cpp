@@ -53,18 +53,21 @@ void Principale::design() {
     Frame1.setCaption(L"Explications à lire la première fois !");
     for (ui::Control* c : std::initializer_list<ui::Control*>{&Label4, &Label5, &Picture1, &Check1, &ReyCommand1})
         c->setContainer(&Frame1);
-    Label4.move(240, 360, 4215, 2295);
+    Label4.move(240, 480, 4215, 1335);
     Label4.setCaption(
         L"WARDO est un outil pour les modérateurs de salle, qui n'a besoin d'aucun robot dans la salle : "
         L"sons, gestion du micro, accueil sonore et visuel des arrivants, le tout dans une interface simple.");
-    Label5.move(240, 2760, 4215, 855);
+    Label5.move(240, 2040, 4215, 855);
     Label5.setCaption(
         L"WARDO est utilisable par tous, du simple user à l'admin, avec une personnalisation des commandes en "
         L"fonction des droits.");
-    Picture1.move(1860, 3720, 975, 975);
-    Check1.move(240, 4920, 4215, 315);
+    Picture1.move(1860, 3120, 975, 975);
+    // The picture ships beside the program; without it the frame simply shows none.
+    const Text logo = platform().files.programFolder() + L"wardo.bmp";
+    if (platform().files.fileExists(logo)) Picture1.setPicture(logo);
+    Check1.move(240, 4440, 4215, 315);
     Check1.setCaption(L"Ne pas montrer ce message la prochaine fois");
-    ReyCommand1.move(480, 5520, 3735, 615);
+    ReyCommand1.move(480, 5040, 3735, 615);
     ReyCommand1.setCaption(L"J'ai bien lu ... Fermer cette fenêtre");
 
     FrameMsg.move(kFrameMsgHidden, 150, 4080, 4600);
