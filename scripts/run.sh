@@ -10,7 +10,7 @@ source scripts/wine-env.sh
 headless=
 [[ -z "${DISPLAY:-}" ]] && headless=1
 packages=("${WARDO_BUILD_PACKAGES[@]}")
-[[ -n "$headless" ]] && packages+=(imagemagick)
+[[ -n "$headless" ]] && packages+=(imagemagick xdotool)
 wardo_install_missing "${packages[@]}" || exit 1
 
 mkdir -p build
@@ -56,20 +56,31 @@ else
     shots=build/windows/screenshots
     mkdir -p "$shots"
     shot() { import -window root -display "$DISPLAY" "$shots/$1.png" && echo "screenshot: $shots/$1.png"; }
+    # The robot's start-up window: the first-run frame, then the attach to the room.
+    robot=
+    [[ -n "$wardo_pid" ]] && robot=$(timeout 30 xdotool search --sync --name "Connexion" | head -n1)
     sleep 3
     shot 01-salon
+    if [[ -n "$robot" ]]; then
+        # Points inside the window: "J'ai bien lu ..." then "Connexion à la salle" (15 twips a pixel).
+        xdotool mousemove --window "$robot" 156 377 click 1
+        sleep 1
+        xdotool mousemove --window "$robot" 156 62 click 1
+        sleep 2
+        shot 02-robot-attache
+    fi
     room_send join Bob
     room_send say Bob bonjour tout le monde
     sleep 3
-    shot 02-arrivee
+    shot 03-arrivee
     room_send mic other
     room_send say Bob je parle au micro
     sleep 2
-    shot 03-micro
+    shot 04-micro
     room_send mic free
     room_send input "Bob, "
     sleep 2
-    shot 04-saisie
+    shot 05-saisie
     room_send quit
     wait "$room_pid"
 fi
