@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -12,49 +11,6 @@
 
 namespace wardo::e2e {
 namespace {
-
-struct Search {
-    std::wstring text;
-    DWORD process = 0;
-    HWND found = nullptr;
-};
-
-std::wstring windowText(HWND w) {
-    wchar_t buffer[512] = {};
-    GetWindowTextW(w, buffer, 512);
-    return buffer;
-}
-
-BOOL CALLBACK findChild(HWND w, LPARAM p) {
-    auto* s = reinterpret_cast<Search*>(p);
-    if (windowText(w) != s->text) return TRUE;
-    s->found = w;
-    return FALSE;
-}
-
-BOOL CALLBACK findInTopLevel(HWND w, LPARAM p) {
-    auto* s = reinterpret_cast<Search*>(p);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    if (pid != s->process) return TRUE;
-    if (windowText(w) == s->text) s->found = w;
-    if (!s->found) EnumChildWindows(w, findChild, p);
-    return s->found ? FALSE : TRUE;
-}
-
-// A window of the program (top-level or control) whose text is `text`, polled for up to `timeoutMs`.
-HWND waitForWindowText(DWORD process, const std::wstring& text, unsigned timeoutMs) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    do {
-        Search s{text, process};
-        EnumWindows(findInTopLevel, reinterpret_cast<LPARAM>(&s));
-        if (s.found) return s.found;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-    } while (GetTickCount64() < end);
-    return nullptr;
-}
-
-std::wstring widePath(const char* path) { return std::wstring(path, path + strlen(path)); }
 
 TEST(WholeProgram, ConnectionButtonAttachesTypesThePhraseAndShowsTheNickname) {
     const std::wstring title = L"Salle e2e " + std::to_wstring(GetCurrentProcessId());

@@ -1,5 +1,7 @@
 #include "e2e_support.h"
 
+#include <cstring>
+
 #include "platform/win32/win32_handle.h"
 #include "platform/win32/win32_window_system.h"
 #include "tools/room/win32/room_client.h"
@@ -71,6 +73,60 @@ bool waitForRoomText(HWND roomWindow, const std::string& what, unsigned timeoutM
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
+}
+
+std::wstring widePath(const char* path) { return std::wstring(path, path + std::strlen(path)); }
+
+std::wstring windowText(HWND w) {
+    wchar_t buffer[512] = {};
+    GetWindowTextW(w, buffer, 512);
+    return buffer;
+}
+
+namespace {
+
+struct Search {
+    std::wstring text;
+    DWORD process = 0;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK findChild(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<Search*>(p);
+    if (windowText(w) != s->text) return TRUE;
+    s->found = w;
+    return FALSE;
+}
+
+BOOL CALLBACK findInTopLevel(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<Search*>(p);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid != s->process) return TRUE;
+    if (windowText(w) == s->text) s->found = w;
+    if (!s->found) EnumChildWindows(w, findChild, p);
+    return s->found ? FALSE : TRUE;
+}
+
+}  // namespace
+
+HWND waitForWindowText(DWORD process, const std::wstring& text, unsigned timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    do {
+        Search s{text, process};
+        EnumWindows(findInTopLevel, reinterpret_cast<LPARAM>(&s));
+        if (s.found) return s.found;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    } while (GetTickCount64() < end);
+    return nullptr;
+}
+
+POINT placeInWindow(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    POINT p{r.left, r.top};
+    ScreenToClient(GetAncestor(control, GA_ROOT), &p);
+    return p;
 }
 
 }  // namespace wardo::e2e

@@ -31,6 +31,16 @@ private:
     platform::win32::ScopedKernelHandle process_;
 };
 
+// The paths the build gives as narrow text.
+std::wstring widePath(const char* path);
+
+// A window of the process (top-level, or a control inside one) whose text is exactly `text`, polled
+// for up to `timeoutMs`; null when none appeared.
+HWND waitForWindowText(DWORD process, const std::wstring& text, unsigned timeoutMs);
+std::wstring windowText(HWND w);
+// A control's place in the client area of its top-level window, in pixels.
+POINT placeInWindow(HWND control);
+
 // The room's whole text pane through the chat panel's fixed path, in the ANSI code page.
 std::string roomText(HWND roomWindow);
 // Polls, pumping this thread's messages, until the room's text holds `what` or `timeoutMs` passes.
