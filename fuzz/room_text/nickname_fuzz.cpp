@@ -11,9 +11,10 @@ using wardo::text::Text;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const std::size_t phraseLength = std::min<std::size_t>(data[0] % 16, size - 1);
-    const Text phrase = wardo::text::fromAnsi(std::string(reinterpret_cast<const char*>(data + 1), phraseLength));
-    const Text room =
-        wardo::text::fromAnsi(std::string(reinterpret_cast<const char*>(data + 1 + phraseLength), size - 1 - phraseLength));
+    const Text phrase =
+        wardo::text::fromAnsi(std::string(reinterpret_cast<const char*>(data + 1), phraseLength));
+    const Text room = wardo::text::fromAnsi(
+        std::string(reinterpret_cast<const char*>(data + 1 + phraseLength), size - 1 - phraseLength));
     Text nickname;
     try {
         wardo::chatlink::ExtraitPseudo(room, phrase, nickname);

@@ -51,15 +51,18 @@ void Principale::design() {
     // The first-run frame covers the whole client area when in view.
     Frame1.move(0, kFrame1Hidden, 4695, 6900);
     Frame1.setCaption(L"Explications à lire la première fois !");
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&Label4, &Label5, &Picture1, &Check1, &ReyCommand1})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&Label4, &Label5, &Picture1, &Check1, &ReyCommand1})
         c->setContainer(&Frame1);
     Label4.move(240, 480, 4215, 1335);
     Label4.setCaption(
         L"WARDO est un outil pour les modérateurs de salle, qui n'a besoin d'aucun robot dans la salle : "
-        L"sons, gestion du micro, accueil sonore et visuel des arrivants, le tout dans une interface simple.");
+        L"sons, gestion du micro, accueil sonore et visuel des arrivants, le tout dans une interface "
+        L"simple.");
     Label5.move(240, 2040, 4215, 855);
     Label5.setCaption(
-        L"WARDO est utilisable par tous, du simple user à l'admin, avec une personnalisation des commandes en "
+        L"WARDO est utilisable par tous, du simple user à l'admin, avec une personnalisation des commandes "
+        L"en "
         L"fonction des droits.");
     Picture1.move(1860, 3120, 975, 975);
     // The picture ships beside the program; without it the frame simply shows none.
@@ -154,9 +157,13 @@ void Principale::Check1_Click() {
     Check1.setVisible(false);
 }
 
-void Principale::ReyCommand1_Click() { Frame1.setTop(kFrame1Hidden); }
+void Principale::ReyCommand1_Click() {
+    Frame1.setTop(kFrame1Hidden);
+}
 
-void Principale::Command11_Click() { FrameMsg.setLeft(kFrameMsgHidden); }
+void Principale::Command11_Click() {
+    FrameMsg.setLeft(kFrameMsgHidden);
+}
 
 void Principale::onUnload(bool& cancel) {
     cancel = true;

@@ -25,9 +25,9 @@ public:
     bool ReConnexAuto();
 
     // Frames are shown and hidden by moving them.
-    static constexpr int kFrame1Shown = 0, kFrame1Hidden = 6500;          // Top
-    static constexpr int kFrameMsgShown = 300, kFrameMsgHidden = 5000;    // Left
-    static constexpr int kFrame6Shown = 200, kFrame6Hidden = 7000;        // Top
+    static constexpr int kFrame1Shown = 0, kFrame1Hidden = 6500;        // Top
+    static constexpr int kFrameMsgShown = 300, kFrameMsgHidden = 5000;  // Left
+    static constexpr int kFrame6Shown = 200, kFrame6Hidden = 7000;      // Top
 
     ui::Label Label1;
     ui::Label Label2;

@@ -44,7 +44,8 @@ bool Principale::recupnombot(const Text& texteSalle) {
     } catch (const text::RuntimeError&) {
         return false;
     }
-    if (!program_.PseudoRobot.empty()) program_.reglages().pseudomodo.setCaption(L"de " + program_.PseudoRobot);
+    if (!program_.PseudoRobot.empty())
+        program_.reglages().pseudomodo.setCaption(L"de " + program_.PseudoRobot);
     return true;
 }
 

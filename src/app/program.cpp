@@ -14,7 +14,9 @@ Program::~Program() {
     principale_.reset();
 }
 
-Text Program::fichierIni() const { return settings::settingsFilePath(DossierConfig); }
+Text Program::fichierIni() const {
+    return settings::settingsFilePath(DossierConfig);
+}
 
 Text Program::LitIni(const Text& section, const Text& key) {
     return settings::LitIni(platform.files, section, key, fichierIni());

@@ -10,8 +10,11 @@ namespace {
 // Child classes are matched as the system's child search does: without regard to ASCII letter case.
 bool sameClass(const text::Text& a, const wchar_t* b) {
     const text::Text wanted(b);
-    return a.size() == wanted.size() && std::equal(a.begin(), a.end(), wanted.begin(), [](wchar_t x, wchar_t y) {
-               auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; };
+    return a.size() == wanted.size() &&
+           std::equal(a.begin(), a.end(), wanted.begin(), [](wchar_t x, wchar_t y) {
+               auto fold = [](wchar_t c) {
+                   return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c;
+               };
                return fold(x) == fold(y);
            });
 }

@@ -33,7 +33,7 @@ public:
     virtual bool quitting() const = 0;
 
     // Local time of day.
-    virtual std::wstring timeOfDay() = 0;          // "HH:MM:SS"
+    virtual std::wstring timeOfDay() = 0;  // "HH:MM:SS"
     virtual long secondsSinceMidnight() = 0;
 };
 

@@ -30,15 +30,15 @@ public:
     virtual bool isWindow(WindowHandle w) = 0;
 
     // Messages sent synchronously to a control, texts in the ANSI code page.
-    virtual long getTextLength(WindowHandle w) = 0;                        // WM_GETTEXTLENGTH
-    virtual std::string getText(WindowHandle w, long bufferSize) = 0;      // WM_GETTEXT
-    virtual void setText(WindowHandle w, const std::string& ansi) = 0;     // WM_SETTEXT
-    virtual void mouseDown(WindowHandle w) = 0;                            // WM_LBUTTONDOWN, 0, 0
-    virtual void mouseUp(WindowHandle w) = 0;                              // WM_LBUTTONUP, 0, 0
+    virtual long getTextLength(WindowHandle w) = 0;                     // WM_GETTEXTLENGTH
+    virtual std::string getText(WindowHandle w, long bufferSize) = 0;   // WM_GETTEXT
+    virtual void setText(WindowHandle w, const std::string& ansi) = 0;  // WM_SETTEXT
+    virtual void mouseDown(WindowHandle w) = 0;                         // WM_LBUTTONDOWN, 0, 0
+    virtual void mouseUp(WindowHandle w) = 0;                           // WM_LBUTTONUP, 0, 0
 
-    virtual Point cursorPos() = 0;                        // GetCursorPos, screen pixels
-    virtual WindowHandle windowFromPoint(Point p) = 0;    // WindowFromPoint
-    virtual bool keyDown(int virtualKey) = 0;             // GetAsyncKeyState, high bit
+    virtual Point cursorPos() = 0;                      // GetCursorPos, screen pixels
+    virtual WindowHandle windowFromPoint(Point p) = 0;  // WindowFromPoint
+    virtual bool keyDown(int virtualKey) = 0;           // GetAsyncKeyState, high bit
     // SetWindowPos(w, HWND_TOPMOST / HWND_NOTOPMOST, 0,0,0,0, SWP_NOSIZE | SWP_NOMOVE).
     virtual void setTopmost(WindowHandle w, bool topmost) = 0;
 };

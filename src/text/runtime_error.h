@@ -25,6 +25,8 @@ private:
     ErrorCode code_;
 };
 
-[[noreturn]] inline void fail(ErrorCode code, const char* what) { throw RuntimeError(code, what); }
+[[noreturn]] inline void fail(ErrorCode code, const char* what) {
+    throw RuntimeError(code, what);
+}
 
 }  // namespace wardo::text

@@ -59,7 +59,9 @@ Text trimRight(const Text& s) {
     return last == Text::npos ? Text{} : s.substr(0, last + 1);
 }
 
-Text trim(const Text& s) { return trimLeft(trimRight(s)); }
+Text trim(const Text& s) {
+    return trimLeft(trimRight(s));
+}
 
 std::vector<Text> split(const Text& s, const Text& separator) {
     std::vector<Text> parts;
@@ -72,26 +74,33 @@ std::vector<Text> split(const Text& s, const Text& separator) {
     return parts;
 }
 
-std::vector<Text> splitCrLf(const Text& s) { return split(s, L"\r\n"); }
+std::vector<Text> splitCrLf(const Text& s) {
+    return split(s, L"\r\n");
+}
 
 namespace {
 
 // Windows-1252 bytes 0x80..0x9F; 0 marks the five unassigned bytes, which map to the C1 control of
 // the same value as the system's conversion does.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char16_t kCp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 wchar_t lowerChar(wchar_t c) {
     if (c >= L'A' && c <= L'Z') return static_cast<wchar_t>(c + 32);
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<wchar_t>(c + 32);
     switch (c) {
-        case 0x0152: return 0x0153;  // Œ
-        case 0x0160: return 0x0161;  // Š
-        case 0x017D: return 0x017E;  // Ž
-        case 0x0178: return 0x00FF;  // Ÿ
-        default: return c;
+        case 0x0152:
+            return 0x0153;  // Œ
+        case 0x0160:
+            return 0x0161;  // Š
+        case 0x017D:
+            return 0x017E;  // Ž
+        case 0x0178:
+            return 0x00FF;  // Ÿ
+        default:
+            return c;
     }
 }
 
@@ -99,11 +108,16 @@ wchar_t upperChar(wchar_t c) {
     if (c >= L'a' && c <= L'z') return static_cast<wchar_t>(c - 32);
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<wchar_t>(c - 32);
     switch (c) {
-        case 0x0153: return 0x0152;
-        case 0x0161: return 0x0160;
-        case 0x017E: return 0x017D;
-        case 0x00FF: return 0x0178;
-        default: return c;
+        case 0x0153:
+            return 0x0152;
+        case 0x0161:
+            return 0x0160;
+        case 0x017E:
+            return 0x017D;
+        case 0x00FF:
+            return 0x0178;
+        default:
+            return c;
     }
 }
 
@@ -177,7 +191,9 @@ std::int16_t roundInt16(double v) {
     return static_cast<std::int16_t>(std::nearbyint(v));
 }
 
-Text decimal(long long v) { return widen(std::to_string(v).c_str()); }
+Text decimal(long long v) {
+    return widen(std::to_string(v).c_str());
+}
 
 double val(const Text& s) {
     size_t i = 0;

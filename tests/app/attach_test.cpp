@@ -1,6 +1,7 @@
 // Finding the room's browser window, the chat panel and its controls, and the handle display.
-#include "app_fixture.h"
 #include "chatlink/attach.h"
+
+#include "app_fixture.h"
 
 namespace wardo::app::testing {
 namespace {

@@ -21,7 +21,8 @@ TEST(WholeProgram, ConnectionButtonAttachesTypesThePhraseAndShowsTheNickname) {
 
     const std::wstring appData = freshFolder(L"attach");
     CreateDirectoryW((appData + L"\\Wardo").c_str(), nullptr);
-    std::ofstream(std::filesystem::path(appData + L"\\Wardo\\wardo.ini")) << "[Parametres]\r\nAffWarning=N\r\n";
+    std::ofstream(std::filesystem::path(appData + L"\\Wardo\\wardo.ini"))
+        << "[Parametres]\r\nAffWarning=N\r\n";
     ProgramProcess program(widePath(WARDO_EXE), appData);
     ASSERT_TRUE(program.started());
 
@@ -33,7 +34,8 @@ TEST(WholeProgram, ConnectionButtonAttachesTypesThePhraseAndShowsTheNickname) {
 
     EXPECT_TRUE(waitForRoomText(roomProcess.window(), "Zorro_75 : Salut la room !", 10000))
         << roomText(roomProcess.window());
-    EXPECT_NE(waitForWindowText(program.id(), L"de Zorro_75", 10000), nullptr) << roomText(roomProcess.window());
+    EXPECT_NE(waitForWindowText(program.id(), L"de Zorro_75", 10000), nullptr)
+        << roomText(roomProcess.window());
     EXPECT_FALSE(IsWindowVisible(startUp));
 }
 

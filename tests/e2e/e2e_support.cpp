@@ -75,7 +75,9 @@ bool waitForRoomText(HWND roomWindow, const std::string& what, unsigned timeoutM
     }
 }
 
-std::wstring widePath(const char* path) { return std::wstring(path, path + std::strlen(path)); }
+std::wstring widePath(const char* path) {
+    return std::wstring(path, path + std::strlen(path));
+}
 
 std::wstring windowText(HWND w) {
     wchar_t buffer[512] = {};

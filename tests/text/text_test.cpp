@@ -1,7 +1,7 @@
 // The text operations the program's rules are written in, and their run-time errors.
-#include <gtest/gtest.h>
-
 #include "text/text.h"
+
+#include <gtest/gtest.h>
 
 namespace wardo::text {
 namespace {

@@ -22,11 +22,17 @@ void RoomModel::pressSend() {
         changed();
 }
 
-void RoomModel::join(const Text& nick) { notice(L"Rejoint la salle : " + nick); }
+void RoomModel::join(const Text& nick) {
+    notice(L"Rejoint la salle : " + nick);
+}
 
-void RoomModel::say(const Text& nick, const Text& line) { notice(L"(" + clock() + L") " + nick + L" : " + line); }
+void RoomModel::say(const Text& nick, const Text& line) {
+    notice(L"(" + clock() + L") " + nick + L" : " + line);
+}
 
-void RoomModel::notice(const Text& line) { appendRaw(line + L"\r\n"); }
+void RoomModel::notice(const Text& line) {
+    appendRaw(line + L"\r\n");
+}
 
 void RoomModel::appendRaw(const Text& raw) {
     text_ += raw;

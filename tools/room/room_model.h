@@ -33,10 +33,10 @@ public:
     int sendPresses() const { return sendPresses_; }
 
     // What other members and the room do.
-    void join(const Text& nick);                      // "Rejoint la salle : nick"
-    void say(const Text& nick, const Text& line);     // "(HH:MM) nick : line"
-    void notice(const Text& line);                    // the line as it stands
-    void appendRaw(const Text& raw);                  // exact characters, no line break added
+    void join(const Text& nick);                   // "Rejoint la salle : nick"
+    void say(const Text& nick, const Text& line);  // "(HH:MM) nick : line"
+    void notice(const Text& line);                 // the line as it stands
+    void appendRaw(const Text& raw);               // exact characters, no line break added
     void clear();
 
     // Microphone buttons: both enabled while the microphone is free; while the user talks only the

@@ -20,6 +20,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<RealDesktop> openRealDesktop() { return std::make_unique<Win32Desktop>(); }
+std::unique_ptr<RealDesktop> openRealDesktop() {
+    return std::make_unique<Win32Desktop>();
+}
 
 }  // namespace wardo::ui::win32
