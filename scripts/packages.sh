@@ -12,7 +12,7 @@ wardo_install_missing() {
     local sudo=()
     ((EUID != 0)) && sudo=(sudo)
     "${sudo[@]}" apt-get update -qq &&
-        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" \
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" \
             >/dev/null
 }
 
