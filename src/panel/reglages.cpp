@@ -28,4 +28,9 @@ void Reglages::design() {
     }
 }
 
+void Reglages::onUnload(bool& cancel) {
+    cancel = true;
+    program_.end(0);
+}
+
 }  // namespace wardo::panel

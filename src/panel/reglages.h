@@ -18,6 +18,8 @@ public:
 
 protected:
     void design() override;
+    // The panel is never unloaded: closing it ends the program.
+    void onUnload(bool& cancel) override;
 
 private:
     app::Program& program_;

@@ -122,5 +122,14 @@ TEST_F(Attach, HandleDisplayReddensOnlyWhatChanged) {
     EXPECT_EQ(l(7).foreColor(), 0x000000);
 }
 
+TEST_F(Attach, ClosingThePanelEndsTheProgramAndKeepsThePanel) {
+    openRoom();
+    startUp().Connexionroom.click();
+    ASSERT_TRUE(reglages().visible());
+    EXPECT_FALSE(reglages().userClose());
+    EXPECT_TRUE(desk.loop.quitting());
+    EXPECT_TRUE(reglages().loaded());
+}
+
 }  // namespace
 }  // namespace wardo::app::testing
