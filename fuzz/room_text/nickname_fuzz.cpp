@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string(reinterpret_cast<const char*>(data + 1 + phraseLength), size - 1 - phraseLength));
     Text nickname;
     try {
-        wardo::chatlink::ExtraitPseudo(room, phrase, nickname);
+        wardo::chatlink::ExtraitPseudo(wardo::text::splitCrLf(room), phrase, nickname);
     } catch (const wardo::text::RuntimeError&) {
     }
     return 0;

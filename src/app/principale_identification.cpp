@@ -40,7 +40,7 @@ void Principale::ChercheNomBot() {
 bool Principale::recupnombot(const Text& texteSalle) {
     lignes = text::splitCrLf(texteSalle);
     try {
-        chatlink::ExtraitPseudo(texteSalle, program_.TexteConnexion, program_.PseudoRobot);
+        chatlink::ExtraitPseudo(lignes, program_.TexteConnexion, program_.PseudoRobot);
     } catch (const text::RuntimeError&) {
         return false;
     }

@@ -11,8 +11,7 @@ Text LitTexteSalle(RoomLink& link) {
     return text::fromAnsi(w.getText(link.HandleTexteChat, n + 1));
 }
 
-void ExtraitPseudo(const Text& roomText, const Text& phrase, Text& pseudoRobot) {
-    const auto lines = text::splitCrLf(roomText);
+void ExtraitPseudo(const std::vector<Text>& lines, const Text& phrase, Text& pseudoRobot) {
     const long last = static_cast<long>(lines.size()) - 1;
     for (long i = 0; i <= last - 1; ++i) {
         Text line = lines[static_cast<size_t>(i)];
