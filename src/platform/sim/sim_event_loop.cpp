@@ -44,10 +44,7 @@ TimerId SimEventLoop::startTimer(int intervalMs, std::function<void()> tick) {
 }
 
 void SimEventLoop::stopTimer(TimerId id) {
-    auto it = timers_.find(id);
-    if (it == timers_.end()) return;
-    it->second->alive = false;
-    timers_.erase(it);
+    timers_.erase(id);
 }
 
 void SimEventLoop::post(std::function<void()> work) {
@@ -71,11 +68,12 @@ bool SimEventLoop::pass() {
     std::sort(due.begin(), due.end());
     for (const auto& entry : due) {
         if (quitting_) break;
+        // A timer stopped meanwhile is gone from the map; ids are never reused.
         auto it = timers_.find(entry.second);
         if (it == timers_.end()) continue;
         std::shared_ptr<Timer> t = it->second;
         // A nested pass may already have fired it, or its own tick may be running.
-        if (!t->alive || t->running || t->dueMs > now_) continue;
+        if (t->running || t->dueMs > now_) continue;
         t->dueMs = now_ + t->intervalMs;
         ran = true;
         RunningMark mark(t, t->running);

@@ -68,7 +68,6 @@ private:
         int intervalMs = 0;
         std::int64_t dueMs = 0;
         bool running = false;
-        bool alive = true;
         std::function<void()> tick;
     };
 
