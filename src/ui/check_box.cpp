@@ -15,7 +15,7 @@ int CheckBox::value() const {
 
 void CheckBox::setValue(int v) {
     touch();
-    if (v < 0 || v > 2) text::fail(text::ErrorCode::InvalidPropertyValue, "Invalid property value");
+    if (v < 0 || v > 2) failInvalidPropertyValue();
     if (v == value_) return;
     value_ = v;
     changed(Property::Value);

@@ -6,12 +6,6 @@
 
 namespace wardo::ui {
 
-namespace {
-void checkSize(int twips) {
-    if (twips < 0) text::fail(text::ErrorCode::InvalidPropertyValue, "Invalid property value");
-}
-}  // namespace
-
 Control::Control(Form& form, ControlKind kind, Text name, int index)
     : form_(form), kind_(kind), name_(std::move(name)), index_(index) {
     Control::resetToDefaults();
@@ -201,10 +195,10 @@ void Control::setContainer(Frame* frame) {
     touch();
     if (frame == container_) return;
     for (Control* c = frame; c != nullptr; c = c->container_) {
-        if (c == this) text::fail(text::ErrorCode::InvalidPropertyValue, "Invalid property value");
+        if (c == this) failInvalidPropertyValue();
     }
     if (frame != nullptr && &frame->form() != &form_) {
-        text::fail(text::ErrorCode::InvalidPropertyValue, "Invalid property value");
+        failInvalidPropertyValue();
     }
     container_ = frame;
     changed(Property::Container);

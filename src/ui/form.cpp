@@ -8,12 +8,6 @@
 
 namespace wardo::ui {
 
-namespace {
-void checkSize(int twips) {
-    if (twips < 0) text::fail(text::ErrorCode::InvalidPropertyValue, "Invalid property value");
-}
-}  // namespace
-
 Form::Form(Runtime& runtime, Text name) : runtime_(runtime), name_(std::move(name)) {
     runtime_.add(this);
 }
@@ -264,7 +258,7 @@ const Text& Form::mouseIcon() const {
 void Form::setMousePointer(int kind) {
     touch();
     if (kind < 0 || (kind > 15 && kind != pointer::kCustom)) {
-        text::fail(text::ErrorCode::InvalidPropertyValue, "Invalid property value");
+        failInvalidPropertyValue();
     }
     if (kind == mousePointer_) return;
     mousePointer_ = kind;

@@ -61,7 +61,7 @@ int ListControl::listIndex() const {
 void ListControl::setListIndex(int index) {
     touch();
     if (index < -1 || index >= static_cast<int>(items_.size())) {
-        text::fail(text::ErrorCode::InvalidPropertyValue, "Invalid property value");
+        failInvalidPropertyValue();
     }
     if (index == listIndex_) return;
     listIndex_ = index;

@@ -45,6 +45,15 @@ enum class ControlKind {
 
 enum class Alignment { Left = 0, Right = 1, Center = 2 };
 
+// The classic runtime's answer to a value a property cannot take.
+[[noreturn]] inline void failInvalidPropertyValue() {
+    text::fail(text::ErrorCode::InvalidPropertyValue, "Invalid property value");
+}
+// Widths and heights in twips: below zero is an invalid property value.
+inline void checkSize(int twips) {
+    if (twips < 0) failInvalidPropertyValue();
+}
+
 // Windows colours &HBBGGRR; values with the high bit set name a system colour (low byte = its index).
 using Color = std::int32_t;
 namespace colors {

@@ -37,7 +37,7 @@ int TextBox::maxLength() const {
 
 void TextBox::setMaxLength(int n) {
     touch();
-    if (n < 0) text::fail(text::ErrorCode::InvalidPropertyValue, "Invalid property value");
+    if (n < 0) failInvalidPropertyValue();
     if (n == maxLength_) return;
     maxLength_ = n;
     changed(Property::EditStyle);

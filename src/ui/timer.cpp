@@ -18,7 +18,7 @@ int Timer::interval() const {
 
 void Timer::setInterval(int ms) {
     touch();
-    if (ms < 0) text::fail(text::ErrorCode::InvalidPropertyValue, "Invalid property value");
+    if (ms < 0) failInvalidPropertyValue();
     if (ms == interval_) return;
     interval_ = ms;
     propertyChanged(Property::Value);
