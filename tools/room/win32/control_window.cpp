@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "tools/room/win32/room_windows.h"
+
 namespace wardo::room {
 namespace {
 
@@ -21,28 +23,16 @@ constexpr ButtonSpec kButtons[] = {{Join, L"Rejoint"},
                                    {MicFree, L"Libère le micro"},
                                    {Clear, L"Vide le salon"}};
 
+// A child at x, y of size w, h.
 HWND make(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h,
           int id = 0) {
-    HWND hwnd = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                nullptr);
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    return hwnd;
+    return createChild(parent, cls, text, style, RECT{x, y, x + w, y + h}, id);
 }
 
 }  // namespace
 
 ControlWindow::ControlWindow(RoomWindow& room, const Text& title) : room_(room) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &windowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClass;
-    if (RegisterClassExW(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw std::runtime_error("room: cannot register the control window's class");
-
+    registerWindowClass(kClass, &windowProc);
     const Text caption = L"Contrôle du salon - " + title;
     window_.reset(CreateWindowExW(0, kClass, caption.c_str(), WS_OVERLAPPED | WS_CAPTION | WS_MINIMIZEBOX,
                                   860, 20, 330, 300, nullptr, nullptr, GetModuleHandleW(nullptr), this));
@@ -60,16 +50,9 @@ ControlWindow::ControlWindow(RoomWindow& room, const Text& title) : room_(room) 
     ShowWindow(w, SW_SHOWNOACTIVATE);
 }
 
-Text ControlWindow::fieldText(HWND field) const {
-    const int length = GetWindowTextLengthW(field);
-    Text text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(field, text.data(), length + 1)));
-    return text;
-}
-
 void ControlWindow::onButton(int id) {
-    const Text nick = fieldText(nick_);
-    const Text line = fieldText(line_);
+    const Text nick = windowTextOf(nick_);
+    const Text line = windowTextOf(line_);
     switch (id) {
         case Join:
             room_.run(L"join " + nick);

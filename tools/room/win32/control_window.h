@@ -17,7 +17,6 @@ public:
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void onButton(int id);
-    Text fieldText(HWND field) const;
 
     RoomWindow& room_;
     platform::win32::ScopedWindow window_;

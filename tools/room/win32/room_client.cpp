@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "tools/room/win32/room_protocol.h"
+#include "tools/room/win32/room_windows.h"
 
 namespace wardo::room {
 
@@ -11,9 +12,7 @@ HWND findRoomWindow(const std::wstring& title) {
         wchar_t cls[16] = {};
         GetClassNameW(w, cls, 16);
         if (std::wstring(cls) != L"IEFrame" || !IsWindowVisible(w)) continue;
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(w)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextW(w, text.data(), static_cast<int>(text.size()))));
-        if (text == title) return w;
+        if (windowTextOf(w) == title) return w;
     }
     return nullptr;
 }

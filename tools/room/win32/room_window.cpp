@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "tools/room/win32/room_protocol.h"
+#include "tools/room/win32/room_windows.h"
 
 namespace wardo::room {
 namespace {
@@ -22,28 +23,6 @@ constexpr int kPanelTitleHeight = 30;
 const wchar_t* const kButtonCaptions[] = {L"Envoyer", L"Smileys",      L"Couleur",
                                           L"Gras",    L"Italique",     L"Son",
                                           L"Webcam",  L"Mains libres", L"Touche micro"};
-
-void registerClass(const wchar_t* name, WNDPROC proc) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = name;
-    if (RegisterClassExW(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw std::runtime_error("room: cannot register a window class");
-}
-
-HWND child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, RECT r, int id = 0,
-           void* param = nullptr) {
-    HWND h = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
-                             r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             GetModuleHandleW(nullptr), param);
-    if (h == nullptr) throw std::runtime_error("room: cannot create a child window");
-    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    return h;
-}
 
 RoomWindow* owner(HWND hwnd, UINT msg, LPARAM lp) {
     if (msg == WM_NCCREATE) {
@@ -68,9 +47,9 @@ RoomWindow::RoomWindow(RoomModel& model, const RoomOptions& options) : model_(mo
     // riched20 registers "RichEdit20W", the class the chat client's text pane has.
     richEdit_.reset(LoadLibraryW(L"riched20.dll"));
     if (!richEdit_) throw std::runtime_error("room: riched20.dll is missing");
-    registerClass(kFrameClass, &frameProc);
-    registerClass(kPaneClass, &DefWindowProcW);
-    registerClass(kPanelClass, &panelProc);
+    registerWindowClass(kFrameClass, &frameProc);
+    registerWindowClass(kPaneClass, &DefWindowProcW);
+    registerWindowClass(kPanelClass, &panelProc);
     buildTree(options);
     model_.clock = localHourMinute;
     model_.onChange = [this] { refresh(); };
@@ -92,35 +71,36 @@ void RoomWindow::buildTree(const RoomOptions& options) {
     int y = 0;
     for (const wchar_t* bar : bars) {
         const Text caption = bar == bars[3] ? bar + options.title : Text(bar);
-        child(frame_.get(), L"Static", caption.c_str(), SS_LEFT, RECT{4, y, kWidth - 4, y + kBarHeight});
+        createChild(frame_.get(), L"Static", caption.c_str(), SS_LEFT,
+                    RECT{4, y, kWidth - 4, y + kBarHeight});
         y += kBarHeight;
     }
     const int pageHeight = kHeight - y;
-    HWND page = child(frame_.get(), kPaneClass, L"", WS_CLIPCHILDREN, RECT{0, y, kWidth, kHeight});
-    child(page, L"Static", L"Page du salon", SS_LEFT, RECT{4, 0, kWidth - 4, kBarHeight});
+    HWND page = createChild(frame_.get(), kPaneClass, L"", WS_CLIPCHILDREN, RECT{0, y, kWidth, kHeight});
+    createChild(page, L"Static", L"Page du salon", SS_LEFT, RECT{4, 0, kWidth - 4, kBarHeight});
     // Four nested frames of the page, the chat panel in the innermost.
-    HWND host = child(page, kPaneClass, L"", WS_CLIPCHILDREN, RECT{0, kBarHeight, kWidth, pageHeight});
+    HWND host = createChild(page, kPaneClass, L"", WS_CLIPCHILDREN, RECT{0, kBarHeight, kWidth, pageHeight});
     const RECT fill{0, 0, kWidth, pageHeight - kBarHeight};
-    for (int level = 0; level < 3; ++level) host = child(host, kPaneClass, L"", WS_CLIPCHILDREN, fill);
-    panel_ = child(host, kPanelClass, L"", WS_CLIPCHILDREN, fill, 0, this);
+    for (int level = 0; level < 3; ++level) host = createChild(host, kPaneClass, L"", WS_CLIPCHILDREN, fill);
+    panel_ = createChild(host, kPanelClass, L"", WS_CLIPCHILDREN, fill, 0, this);
 
     const int w = fill.right;
     const int h = fill.bottom;
     const int buttonsTop = h - 34;
     const int inputTop = buttonsTop - 30;
-    textPane_ = child(panel_, L"RichEdit20W", L"",
-                      WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                      RECT{6, kPanelTitleHeight, w - 6, inputTop - 6});
+    textPane_ = createChild(panel_, L"RichEdit20W", L"",
+                            WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+                            RECT{6, kPanelTitleHeight, w - 6, inputTop - 6});
     SendMessageW(textPane_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
-    inputLine_ =
-        child(panel_, L"Edit", L"", WS_BORDER | ES_AUTOHSCROLL, RECT{6, inputTop, w - 6, inputTop + 24});
+    inputLine_ = createChild(panel_, L"Edit", L"", WS_BORDER | ES_AUTOHSCROLL,
+                             RECT{6, inputTop, w - 6, inputTop + 24});
     const int n = options.buttons;
     const int bw = (w - 12) / n;
     for (int i = 0; i < n; ++i) {
         const wchar_t* caption = i < 9 ? kButtonCaptions[i] : L"...";
-        buttons_.push_back(child(panel_, L"Button", caption, BS_PUSHBUTTON,
-                                 RECT{6 + i * bw, buttonsTop, 4 + (i + 1) * bw, buttonsTop + 28},
-                                 kFirstButtonId + i));
+        buttons_.push_back(createChild(panel_, L"Button", caption, BS_PUSHBUTTON,
+                                       RECT{6 + i * bw, buttonsTop, 4 + (i + 1) * bw, buttonsTop + 28},
+                                       kFirstButtonId + i));
     }
     feed_ = std::make_unique<RichTextFeed>(textPane_, frame_.get(), kContinueFeed);
     ShowWindow(frame_.get(), SW_SHOW);
@@ -147,10 +127,7 @@ CommandOutcome RoomWindow::run(const Text& command) {
 
 void RoomWindow::onButton(std::size_t index) {
     if (index == 0) {
-        const int length = GetWindowTextLengthW(inputLine_);
-        Text line(static_cast<std::size_t>(length) + 1, L'\0');
-        line.resize(static_cast<std::size_t>(GetWindowTextW(inputLine_, line.data(), length + 1)));
-        model_.setInput(line);
+        model_.setInput(windowTextOf(inputLine_));
         model_.pressSend();
         SetWindowTextW(inputLine_, model_.input().c_str());
     } else if (index == 7 || index == 8) {
