@@ -79,12 +79,6 @@ std::wstring widePath(const char* path) {
     return std::wstring(path, path + std::strlen(path));
 }
 
-std::wstring windowText(HWND w) {
-    wchar_t buffer[512] = {};
-    GetWindowTextW(w, buffer, 512);
-    return buffer;
-}
-
 namespace {
 
 struct Search {

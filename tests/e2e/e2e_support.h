@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/win32/scoped_win.h"
+#include "platform/win32/window_text.h"
 
 namespace wardo::e2e {
 
@@ -37,7 +38,7 @@ std::wstring widePath(const char* path);
 // A window of the process (top-level, or a control inside one) whose text is exactly `text`, polled
 // for up to `timeoutMs`; null when none appeared.
 HWND waitForWindowText(DWORD process, const std::wstring& text, unsigned timeoutMs);
-std::wstring windowText(HWND w);
+using platform::win32::windowText;
 // A control's place in the client area of its top-level window, in pixels.
 POINT placeInWindow(HWND control);
 

@@ -32,13 +32,6 @@ std::wstring className(HWND h) {
     return buffer;
 }
 
-std::wstring windowText(HWND h) {
-    const int n = GetWindowTextLengthW(h);
-    std::wstring s(static_cast<size_t>(n) + 1, L'\0');
-    s.resize(static_cast<size_t>(GetWindowTextW(h, s.data(), n + 1)));
-    return s;
-}
-
 RECT placeInParent(HWND h) {
     RECT r;
     GetWindowRect(h, &r);

@@ -14,6 +14,7 @@
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_sounds.h"
 #include "platform/win32/win32_window_system.h"
+#include "platform/win32/window_text.h"
 #include "ui/ui.h"
 #include "ui/win32/win32_host.h"
 
@@ -43,7 +44,7 @@ struct Fixture {
 // A title unique to this process, so that parallel runs never find each other's windows.
 std::wstring uniqueTitle(const std::wstring& prefix);
 std::wstring className(HWND h);
-std::wstring windowText(HWND h);
+using platform::win32::windowText;
 // Place of a child window in its parent's client area, in pixels.
 RECT placeInParent(HWND h);
 // A small 24-bit bitmap file in the temporary folder; its path.

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "platform/win32/window_text.h"
 #include "ui/ui.h"
 #include "ui/win32/records.h"
 #include "ui/win32/win32_host.h"
@@ -143,10 +144,8 @@ bool childMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
                     break;
                 case ControlKind::TextBox:
                     if (code == EN_CHANGE) {
-                        const int n = GetWindowTextLengthW(cr->hwnd);
-                        Text s(static_cast<size_t>(n) + 1, L'\0');
-                        s.resize(static_cast<size_t>(GetWindowTextW(cr->hwnd, s.data(), n + 1)));
-                        if (!c.userSetText(s) && keep->control != nullptr) {
+                        if (!c.userSetText(platform::win32::windowText(cr->hwnd)) &&
+                            keep->control != nullptr) {
                             // Refused (read-only, unreachable): the box shows the object's text again.
                             keep->owner->host->controlChanged(c, Property::Caption);
                         }

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "platform/win32/window_text.h"
 #include "tools/room/win32/room_windows.h"
 
 namespace wardo::room {
@@ -51,8 +52,8 @@ ControlWindow::ControlWindow(RoomWindow& room, const Text& title) : room_(room) 
 }
 
 void ControlWindow::onButton(int id) {
-    const Text nick = windowTextOf(nick_);
-    const Text line = windowTextOf(line_);
+    const Text nick = platform::win32::windowText(nick_);
+    const Text line = platform::win32::windowText(line_);
     switch (id) {
         case Join:
             room_.run(L"join " + nick);

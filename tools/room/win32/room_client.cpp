@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/win32/window_text.h"
 #include "tools/room/win32/room_protocol.h"
-#include "tools/room/win32/room_windows.h"
 
 namespace wardo::room {
 
@@ -12,7 +12,7 @@ HWND findRoomWindow(const std::wstring& title) {
         wchar_t cls[16] = {};
         GetClassNameW(w, cls, 16);
         if (std::wstring(cls) != L"IEFrame" || !IsWindowVisible(w)) continue;
-        if (windowTextOf(w) == title) return w;
+        if (platform::win32::windowText(w) == title) return w;
     }
     return nullptr;
 }

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "platform/win32/window_text.h"
 #include "tools/room/win32/room_protocol.h"
 #include "tools/room/win32/room_windows.h"
 
@@ -127,7 +128,7 @@ CommandOutcome RoomWindow::run(const Text& command) {
 
 void RoomWindow::onButton(std::size_t index) {
     if (index == 0) {
-        model_.setInput(windowTextOf(inputLine_));
+        model_.setInput(platform::win32::windowText(inputLine_));
         model_.pressSend();
         SetWindowTextW(inputLine_, model_.input().c_str());
     } else if (index == 7 || index == 8) {

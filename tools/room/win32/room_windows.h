@@ -1,10 +1,9 @@
-// What every window of the room simulator is made with: the program's own window classes, child
-// controls in the stock font, and a window's whole text.
+// What every window of the room simulator is made with: the program's own window classes and child
+// controls in the stock font.
 #pragma once
 #include <windows.h>
 
 #include <stdexcept>
-#include <string>
 
 namespace wardo::room {
 
@@ -30,14 +29,6 @@ inline HWND createChild(HWND parent, const wchar_t* cls, const wchar_t* text, DW
     if (h == nullptr) throw std::runtime_error("room: cannot create a child window");
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     return h;
-}
-
-// The window's text, whatever its length.
-inline std::wstring windowTextOf(HWND w) {
-    const int length = GetWindowTextLengthW(w);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(w, text.data(), length + 1)));
-    return text;
 }
 
 }  // namespace wardo::room
