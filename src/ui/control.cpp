@@ -35,9 +35,7 @@ void Control::changed(Property what) {
 }
 
 void Control::fire(const std::function<void()>& handler) {
-    if (!handler || designing()) return;
-    auto copy = handler;  // the handler may replace itself while it runs
-    copy();
+    if (!designing()) raiseEvent(handler);
 }
 
 int Control::left() const {
@@ -257,10 +255,7 @@ bool Control::userSetText(const Text& s) {
 namespace {
 bool raise(const Control& c, const Control::MouseHandler& h, int button, int shift, int x, int y) {
     if (!c.reachable()) return false;
-    if (h) {
-        auto copy = h;
-        copy(button, shift, x, y);
-    }
+    raiseEvent(h, button, shift, x, y);
     return true;
 }
 }  // namespace
@@ -277,10 +272,7 @@ bool Control::mouseMove(int button, int shift, int x, int y) {
 
 int Control::keyPress(int keyAscii) {
     if (!reachable()) return 0;
-    if (onKeyPress) {
-        auto copy = onKeyPress;
-        copy(keyAscii);
-    }
+    raiseEvent(onKeyPress, keyAscii);
     return keyAscii;
 }
 

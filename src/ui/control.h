@@ -2,6 +2,7 @@
 // that user input raises. The object is the truth; a binding mirrors it to a real window.
 #pragma once
 #include <functional>
+#include <utility>
 
 #include "ui/property.h"
 
@@ -9,6 +10,14 @@ namespace wardo::ui {
 
 class Form;
 class Frame;
+
+// Runs an event's handler, if it has one, from a copy: a handler may replace itself while it runs.
+template <class Handler, class... Args>
+void raiseEvent(const Handler& handler, Args&&... args) {
+    if (!handler) return;
+    Handler copy = handler;
+    copy(std::forward<Args>(args)...);
+}
 
 class Control {
 public:

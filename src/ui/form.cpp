@@ -313,10 +313,7 @@ bool Form::takesInput() const {
 
 bool Form::mouse(const MouseHandler& h, int button, int shift, int x, int y) {
     if (!takesInput()) return false;
-    if (h) {
-        auto copy = h;
-        copy(button, shift, x, y);
-    }
+    raiseEvent(h, button, shift, x, y);
     return true;
 }
 

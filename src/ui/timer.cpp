@@ -37,12 +37,7 @@ void Timer::propertyChanged(Property what) {
 void Timer::restart() {
     stop();
     if (designing() || !form().loaded() || !enabled() || interval_ <= 0) return;
-    id_ = form().platform().loop.startTimer(interval_, [this] {
-        if (onTimer) {
-            auto handler = onTimer;  // the handler may replace itself
-            handler();
-        }
-    });
+    id_ = form().platform().loop.startTimer(interval_, [this] { raiseEvent(onTimer); });
 }
 
 void Timer::stop() {
