@@ -144,12 +144,7 @@ void Win32EventLoop::runUntil(const std::function<bool()>& done) {
     while (!quitting_ && !done()) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == -1) throw std::runtime_error("event loop: GetMessage failed");
-        if (got == 0) {
-            quitting_ = true;
-            exitCode_ = static_cast<int>(msg.wParam);
-            return;
-        }
-        if (!dispatch(msg)) return;
+        if (!dispatch(msg)) return;  // WM_QUIT, which GetMessage answers with 0
     }
 }
 
