@@ -66,6 +66,5 @@ void paintFrame(HWND hwnd, Control& frame, HBRUSH back);
 HFONT makeFont(const Font& f);
 
 ControlRecord* controlRecordOf(HWND hwnd);
-FormRecord* formRecordOf(HWND hwnd);
 
 }  // namespace wardo::ui::win32

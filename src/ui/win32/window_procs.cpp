@@ -183,14 +183,6 @@ ControlRecord* controlRecordOf(HWND hwnd) {
     return static_cast<ControlRecord*>(GetPropW(hwnd, kControlProp));
 }
 
-FormRecord* formRecordOf(HWND hwnd) {
-    if (hwnd == nullptr) return nullptr;
-    wchar_t cls[32] = {};
-    GetClassNameW(hwnd, cls, 32);
-    if (lstrcmpW(cls, kFormClass) != 0) return nullptr;
-    return reinterpret_cast<FormRecord*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
-
 void registerClasses() {
     static const bool done = [] {
         WNDCLASSEXW wc{};
