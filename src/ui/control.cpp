@@ -136,16 +136,12 @@ Color Control::backColor() const {
 
 void Control::setForeColor(Color c) {
     touch();
-    if (c == fore_) return;
-    fore_ = c;
-    changed(Property::Colors);
+    if (store(fore_, c)) changed(Property::Colors);
 }
 
 void Control::setBackColor(Color c) {
     touch();
-    if (c == back_) return;
-    back_ = c;
-    changed(Property::Colors);
+    if (store(back_, c)) changed(Property::Colors);
 }
 
 const Text& Control::toolTip() const {
@@ -155,9 +151,7 @@ const Text& Control::toolTip() const {
 
 void Control::setToolTip(const Text& s) {
     touch();
-    if (s == toolTip_) return;
-    toolTip_ = s;
-    changed(Property::ToolTip);
+    if (store(toolTip_, s)) changed(Property::ToolTip);
 }
 
 const Font& Control::font() const {
@@ -167,9 +161,7 @@ const Font& Control::font() const {
 
 void Control::setFont(const Font& f) {
     touch();
-    if (f == font_) return;
-    font_ = f;
-    changed(Property::Font);
+    if (store(font_, f)) changed(Property::Font);
 }
 
 Alignment Control::alignment() const {
@@ -179,9 +171,7 @@ Alignment Control::alignment() const {
 
 void Control::setAlignment(Alignment a) {
     touch();
-    if (a == alignment_) return;
-    alignment_ = a;
-    changed(Property::Alignment);
+    if (store(alignment_, a)) changed(Property::Alignment);
 }
 
 Frame* Control::container() const {

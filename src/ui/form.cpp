@@ -125,9 +125,7 @@ const Text& Form::caption() const {
 
 void Form::setCaption(const Text& s) {
     touch();
-    if (s == caption_) return;
-    caption_ = s;
-    changed(Property::Caption);
+    if (store(caption_, s)) changed(Property::Caption);
 }
 
 int Form::left() const {
@@ -212,9 +210,7 @@ WindowState Form::windowState() const {
 
 void Form::setWindowState(WindowState s) {
     touch();
-    if (s == windowState_) return;
-    windowState_ = s;
-    changed(Property::WindowState);
+    if (store(windowState_, s)) changed(Property::WindowState);
 }
 
 void Form::userSetWindowState(WindowState s) {
@@ -228,9 +224,7 @@ BorderStyle Form::borderStyle() const {
 
 void Form::setBorderStyle(BorderStyle b) {
     touch();
-    if (b == borderStyle_) return;
-    borderStyle_ = b;
-    changed(Property::BorderStyle);
+    if (store(borderStyle_, b)) changed(Property::BorderStyle);
 }
 
 Color Form::backColor() const {
@@ -240,9 +234,7 @@ Color Form::backColor() const {
 
 void Form::setBackColor(Color c) {
     touch();
-    if (c == back_) return;
-    back_ = c;
-    changed(Property::Colors);
+    if (store(back_, c)) changed(Property::Colors);
 }
 
 int Form::mousePointer() const {

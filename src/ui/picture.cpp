@@ -29,9 +29,7 @@ bool Picture::stretch() const {
 
 void Picture::setStretch(bool s) {
     touch();
-    if (s == stretch_) return;
-    stretch_ = s;
-    changed(Property::Picture);
+    if (store(stretch_, s)) changed(Property::Picture);
 }
 
 void Picture::resetToDefaults() {

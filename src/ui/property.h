@@ -53,6 +53,13 @@ enum class Alignment { Left = 0, Right = 1, Center = 2 };
 inline void checkSize(int twips) {
     if (twips < 0) failInvalidPropertyValue();
 }
+// Gives a property its new value; false when it had it already, and nothing is to be told.
+template <class T>
+bool store(T& field, const T& value) {
+    if (field == value) return false;
+    field = value;
+    return true;
+}
 
 // Windows colours &HBBGGRR; values with the high bit set name a system colour (low byte = its index).
 using Color = std::int32_t;

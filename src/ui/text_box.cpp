@@ -13,9 +13,7 @@ bool TextBox::multiLine() const {
 
 void TextBox::setMultiLine(bool m) {
     touch();
-    if (m == multiLine_) return;
-    multiLine_ = m;
-    changed(Property::EditStyle);
+    if (store(multiLine_, m)) changed(Property::EditStyle);
 }
 
 bool TextBox::locked() const {
@@ -25,9 +23,7 @@ bool TextBox::locked() const {
 
 void TextBox::setLocked(bool l) {
     touch();
-    if (l == locked_) return;
-    locked_ = l;
-    changed(Property::EditStyle);
+    if (store(locked_, l)) changed(Property::EditStyle);
 }
 
 int TextBox::maxLength() const {
@@ -38,9 +34,7 @@ int TextBox::maxLength() const {
 void TextBox::setMaxLength(int n) {
     touch();
     if (n < 0) failInvalidPropertyValue();
-    if (n == maxLength_) return;
-    maxLength_ = n;
-    changed(Property::EditStyle);
+    if (store(maxLength_, n)) changed(Property::EditStyle);
 }
 
 wchar_t TextBox::passwordChar() const {
@@ -50,9 +44,7 @@ wchar_t TextBox::passwordChar() const {
 
 void TextBox::setPasswordChar(wchar_t c) {
     touch();
-    if (c == passwordChar_) return;
-    passwordChar_ = c;
-    changed(Property::EditStyle);
+    if (store(passwordChar_, c)) changed(Property::EditStyle);
 }
 
 void TextBox::resetToDefaults() {
