@@ -2,23 +2,17 @@
 // room simulator whose window has that title, and prints the answer. Exit status: 0 done, 1 no such
 // room, 2 command refused.
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "tools/room/win32/command_line.h"
 #include "tools/room/win32/room_client.h"
 #include "tools/room/win32/room_protocol.h"
 
 int main() {
-    int argc = 0;
-    std::unique_ptr<LPWSTR, decltype(&LocalFree)> argv(CommandLineToArgvW(GetCommandLineW(), &argc),
-                                                       &LocalFree);
-    std::vector<std::wstring> args;
-    for (int i = 1; argv && i < argc; ++i) args.emplace_back(argv.get()[i]);
+    std::vector<std::wstring> args = wardo::room::commandLineArguments();
     int waitSeconds = 0;
     if (args.size() >= 2 && args[0] == L"--wait") {
         waitSeconds = _wtoi(args[1].c_str());
