@@ -25,28 +25,25 @@ CRijndael blockCipherFor(const Bytes& password) {
     return cipher;
 }
 
-Bytes encipherBlocks(const Bytes& plain, const Bytes& password) {
+// Each 32-byte block of `bytes` through one direction of the block cipher, on its own.
+Bytes eachBlock(const Bytes& bytes, const Bytes& password, void (CRijndael::*step)(Block&)) {
     CRijndael cipher = blockCipherFor(password);
-    Bytes out(plain.size());
-    for (std::size_t at = 0; at < plain.size(); at += 32) {
+    Bytes out(bytes.size());
+    for (std::size_t at = 0; at < bytes.size(); at += 32) {
         Block block;
-        std::copy_n(plain.begin() + static_cast<long>(at), 32, block.begin());
-        cipher.EncryptBlock(block);
+        std::copy_n(bytes.begin() + static_cast<long>(at), 32, block.begin());
+        (cipher.*step)(block);
         std::copy(block.begin(), block.end(), out.begin() + static_cast<long>(at));
     }
     return out;
 }
 
+Bytes encipherBlocks(const Bytes& plain, const Bytes& password) {
+    return eachBlock(plain, password, &CRijndael::EncryptBlock);
+}
+
 Bytes decipherBlocks(const Bytes& data, const Bytes& password) {
-    CRijndael cipher = blockCipherFor(password);
-    Bytes out(data.size());
-    for (std::size_t at = 0; at < data.size(); at += 32) {
-        Block block;
-        std::copy_n(data.begin() + static_cast<long>(at), 32, block.begin());
-        cipher.DecryptBlock(block);
-        std::copy(block.begin(), block.end(), out.begin() + static_cast<long>(at));
-    }
-    return out;
+    return eachBlock(data, password, &CRijndael::DecryptBlock);
 }
 
 // One 32-byte block whose length word says `length`, enciphered under kPassword.
