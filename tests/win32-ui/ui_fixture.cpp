@@ -8,7 +8,7 @@ namespace wardo::ui::win32::test {
 bool Fixture::pumpUntil(const std::function<bool()>& done, int timeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
     for (;;) {
-        real.loop.doEvents();
+        real.loop().doEvents();
         if (done()) return true;
         const ULONGLONG now = GetTickCount64();
         if (now >= deadline) return false;
@@ -18,7 +18,7 @@ bool Fixture::pumpUntil(const std::function<bool()>& done, int timeoutMs) {
 }
 
 void Fixture::pump(int passes) {
-    for (int i = 0; i < passes; ++i) real.loop.doEvents();
+    for (int i = 0; i < passes; ++i) real.loop().doEvents();
 }
 
 std::wstring uniqueTitle(const std::wstring& prefix) {

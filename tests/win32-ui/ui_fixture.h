@@ -7,34 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/win32_digest.h"
-#include "platform/win32/win32_environment.h"
-#include "platform/win32/win32_event_loop.h"
-#include "platform/win32/win32_files.h"
-#include "platform/win32/win32_message_boxes.h"
-#include "platform/win32/win32_sounds.h"
-#include "platform/win32/win32_window_system.h"
+#include "platform/win32/win32_platform.h"
 #include "platform/win32/window_text.h"
 #include "ui/ui.h"
 #include "ui/win32/win32_host.h"
 
 namespace wardo::ui::win32::test {
 
-struct RealPlatform {
-    platform::win32::Win32WindowSystem windows;
-    platform::win32::Win32EventLoop loop;
-    platform::win32::Win32MessageBoxes boxes;
-    platform::win32::Win32Sounds sounds;
-    platform::win32::Win32Files files;
-    platform::win32::Win32Environment env;
-    platform::win32::Win32Digest digest;
-    platform::Platform platform{windows, loop, boxes, sounds, files, env, digest, platform::Screen{}};
-};
-
 struct Fixture {
-    RealPlatform real;
-    Win32Host host{real.platform};
-    Runtime runtime{real.platform, host};
+    platform::win32::Win32Platform real;
+    Win32Host host{real.platform()};
+    Runtime runtime{real.platform(), host};
 
     // Pumps the loop until `done` or `timeoutMs`; waits for messages between passes.
     bool pumpUntil(const std::function<bool()>& done, int timeoutMs = 3000);
