@@ -26,11 +26,10 @@ HFONT makeFont(const Font& f) {
                        f.name.c_str());
 }
 
-void drawButton(const DRAWITEMSTRUCT& item, Control& button) {
+void drawButton(const DRAWITEMSTRUCT& item, Control& button, HBRUSH back) {
     HDC dc = item.hDC;
     RECT r = item.rcItem;
-    ScopedGdiObject back(CreateSolidBrush(colorOf(button.backColor())));
-    FillRect(dc, &r, static_cast<HBRUSH>(back.get()));
+    FillRect(dc, &r, back);
     const bool pushed = (item.itemState & ODS_SELECTED) != 0;
     DrawEdge(dc, &r, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     RECT textRect = r;

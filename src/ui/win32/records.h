@@ -61,7 +61,7 @@ void registerClasses();
 // Colours and painting (paint.cpp).
 COLORREF colorOf(Color c);
 HBRUSH brushFor(ScopedGdiObject& owned, Color c);
-void drawButton(const DRAWITEMSTRUCT& item, Control& button);
+void drawButton(const DRAWITEMSTRUCT& item, Control& button, HBRUSH back);
 void paintFrame(HWND hwnd, Control& frame, HBRUSH back);
 HFONT makeFont(const Font& f);
 

@@ -120,7 +120,7 @@ bool childMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
             ControlRecord* cr = controlRecordOf(item->hwndItem);
             if (cr == nullptr || cr->control == nullptr) return false;
-            drawButton(*item, *cr->control);
+            drawButton(*item, *cr->control, brushFor(cr->brush, cr->control->backColor()));
             result = TRUE;
             return true;
         }
