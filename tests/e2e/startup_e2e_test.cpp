@@ -26,6 +26,8 @@ int frameTop(DWORD process, const std::wstring& caption) {
 }
 
 TEST(StartUpWindow, FirstRunFrameCoversTheWindowWithoutSettingsAndWaitingFrameLeavesAfterASecond) {
+    // The program cannot activate its window, and so start its one-second timer, before it starts.
+    const ULONGLONG started = GetTickCount64();
     ProgramProcess program(widePath(WARDO_EXE), settingsFolder(L"startup-new", nullptr));
     ASSERT_TRUE(program.started());
     ASSERT_NE(waitForWindowText(program.id(), L"Connexion à la room", 15000), nullptr);
@@ -34,12 +36,20 @@ TEST(StartUpWindow, FirstRunFrameCoversTheWindowWithoutSettingsAndWaitingFrameLe
     HWND label = waitForWindowText(program.id(), L"Connexion au serveur ... Un instant SVP", 5000);
     ASSERT_NE(label, nullptr);
     HWND waiting = GetParent(label);
+    auto top = [&] { return placeInWindow(waiting).y * kTwipsPerPixel; };
     const ULONGLONG seen = GetTickCount64();
-    EXPECT_EQ(placeInWindow(waiting).y * kTwipsPerPixel, 195);  // Top 200 twips, to the pixel
-    while (placeInWindow(waiting).y * kTwipsPerPixel < 6000 && GetTickCount64() - seen < 5000)
+    const int firstTop = top();
+    // Seen within the first second of the process, the frame must still be in view; a slower machine
+    // may only see it after the fact.
+    if (seen - started < 1000) {
+        EXPECT_EQ(firstTop, 195);  // Top 200 twips, to the pixel
+    }
+    while (top() < 6000 && GetTickCount64() - seen < 5000)
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    EXPECT_EQ(placeInWindow(waiting).y * kTwipsPerPixel, 7005);  // Top 7000 twips
-    EXPECT_LT(GetTickCount64() - seen, 2500u);
+    EXPECT_EQ(top(), 7005);  // Top 7000 twips
+    if (firstTop == 195) {
+        EXPECT_LT(GetTickCount64() - seen, 2500u);
+    }
 }
 
 TEST(StartUpWindow, FirstRunFrameStaysAwayWhenTheSettingsSaySo) {
