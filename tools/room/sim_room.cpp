@@ -64,7 +64,14 @@ void SimRoom::build(const SimRoomOptions& o) {
     if (o.withTextPane) {
         text_ = ws_.create(panel_, "RichEdit20W", "", kChild);
         ws_.setRect(text_, Rect{120, 160, 880, 560});
-        ws_.hooks(text_).text = [this] { return text::toAnsi(model_->text()); };
+        // The pane's text is read twice per poll (length, then text): convert it once per change.
+        ws_.hooks(text_).text = [this] {
+            if (textStale_) {
+                ansiText_ = text::toAnsi(model_->text());
+                textStale_ = false;
+            }
+            return ansiText_;
+        };
         ws_.hooks(text_).onSetText = [](const std::string&) {};  // read-only pane
     }
     if (o.withInputLine) {
@@ -99,6 +106,7 @@ void SimRoom::hostButton(WindowHandle b, int position) {
 }
 
 void SimRoom::refresh() {
+    textStale_ = true;
     ws_.setEnabled(micButton(), model_->micButtonEnabled());
     ws_.setEnabled(mic2Button(), model_->mic2ButtonEnabled());
 }

@@ -61,6 +61,8 @@ private:
     WindowHandle input_ = 0;
     std::vector<WindowHandle> buttons_;
     int otherPresses_ = 0;
+    std::string ansiText_;  // the model's text in the ANSI code page, as the pane gives it
+    bool textStale_ = true;
 };
 
 }  // namespace wardo::room
