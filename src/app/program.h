@@ -55,6 +55,49 @@ public:
     int CompteurClicsFermeture = 0;
     std::array<PseudoAlerte, 7> PseudosAlerte{};  // slots 1 to 6; 0 is never used
 
+    // The robot's level in the room: 0 "noir", 1 "rouge", 2 "opplus", 3 "op", 4 "bleu".
+    int NiveauStatut = 0;
+    Text MotStatut;
+
+    // Options read when the panel loads (and changed by its settings pane).
+    bool AnnonceSonoreActive = false;
+    bool AccueilActif = false;
+    bool SignatureActive = false;
+    bool DingAutorise = false;
+    bool IgnoreReentrantActif = false;
+    bool RetourBarreTachesActif = false;
+    Text CodeDureePunish;
+    Text CodeDureeBan;
+    Text TexteAccueil;
+    Text CodeOpme;  // the operator code in clear; "" when none
+    Text CheminSonEntree;
+
+    // Following the room: joins already greeted, and whether the user is typing in the input line.
+    Text DernierPseudoEntre;
+    bool BasculeEspaceAccueil = false;
+    bool SaisieChatOccupee = false;
+    long LongueurTexteLu = 0;
+    Text TexteSaisieChat;
+
+    // The panel has been put above all windows; the editors put it back there when they close.
+    bool ReglagesPremierPlan = false;
+
+    // The action mode of the reason list.
+    bool ModeAvertir = false;
+    bool ModeKick = false;
+    bool ModePunir = false;
+    bool ModeBan = false;
+    bool ModeAnnonce = false;
+
+    // The room's microphone and the push-to-talk key.
+    bool MicroPris = false;
+    bool BipPriseDonne = false;
+    bool ToucheMicroEnfoncee = false;
+    bool ToucheMicroActive = false;
+    bool BipActif = false;
+    long CodeToucheMicro = 0;  // virtual-key code; 0 = no key
+    long HeureAppuiToucheMicro = 0;
+
     // The settings file, built afresh from the configuration folder at each use.
     Text fichierIni() const;
     Text LitIni(const Text& section, const Text& key);
