@@ -17,6 +17,10 @@ public:
     virtual void sleep(int ms) = 0;
     // One pass of pending events (the classic DoEvents): due timers fire, re-entrantly.
     virtual void doEvents() = 0;
+    // One pass of a wait loop: yields the thread until an event is pending or `maxMs` has passed, then
+    // runs one pass of events. A loop that polls something outside (another program's window) with it
+    // costs at most one pass per `maxMs` instead of spinning.
+    virtual void waitForEvents(int maxMs) = 0;
 
     // A repeating timer on the user-interface thread; ticks come only from the loop.
     virtual TimerId startTimer(int intervalMs, std::function<void()> tick) = 0;
@@ -35,6 +39,9 @@ public:
     // Local time of day.
     virtual std::wstring timeOfDay() = 0;  // "HH:MM:SS"
     virtual long secondsSinceMidnight() = 0;
+    // Whole seconds of a clock that keeps the time of day's seconds but runs on across midnight
+    // (86399 is followed by 86400), for waits counted in seconds.
+    virtual std::int64_t secondsClock() = 0;
 };
 
 }  // namespace wardo::platform

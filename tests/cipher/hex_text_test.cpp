@@ -17,6 +17,7 @@ public:
     std::int64_t nowMs() override { return 0; }
     void sleep(int) override {}
     void doEvents() override { ++passes; }
+    void waitForEvents(int) override { ++passes; }
     platform::TimerId startTimer(int, std::function<void()>) override { return 0; }
     void stopTimer(platform::TimerId) override {}
     void post(std::function<void()>) override {}
@@ -25,6 +26,7 @@ public:
     bool quitting() const override { return false; }
     std::wstring timeOfDay() override { return L"00:00:00"; }
     long secondsSinceMidnight() override { return 0; }
+    std::int64_t secondsClock() override { return 0; }
 };
 
 Text everyCode() {

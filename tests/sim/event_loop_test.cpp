@@ -161,6 +161,31 @@ TEST(SimEventLoop, IdlePumpingCostsVirtualTimeAndIsBounded) {
         SimStall);
 }
 
+TEST(SimEventLoop, AWaitPassMovesToTheNextTimerOrByItsLimit) {
+    SimEventLoop loop;
+    const auto t0 = loop.nowMs();
+    std::vector<std::int64_t> ticks;
+    loop.startTimer(25, [&] { ticks.push_back(loop.nowMs() - t0); });
+    std::vector<std::int64_t> after;
+    for (int i = 0; i < 4; ++i) {
+        loop.waitForEvents(10);
+        after.push_back(loop.nowMs() - t0);
+    }
+    EXPECT_EQ(after, (std::vector<std::int64_t>{10, 20, 25, 35}));
+    EXPECT_EQ(ticks, (std::vector<std::int64_t>{25}));
+    loop.post([] {});
+    loop.waitForEvents(10);
+    EXPECT_EQ(loop.nowMs() - t0, 35) << "pending work runs at once";
+
+    SimEventLoop empty;
+    empty.idlePassBound = 1000;
+    EXPECT_THROW(
+        {
+            for (;;) empty.waitForEvents(0);
+        },
+        SimStall);
+}
+
 TEST(SimEventLoop, QuitEndsEveryLoop) {
     SimEventLoop loop;
     int ticks = 0;
@@ -185,6 +210,20 @@ TEST(SimEventLoop, TimeOfDayFollowsTheVirtualClock) {
     loop.sleep(1);
     EXPECT_EQ(loop.timeOfDay(), L"00:00:00");
     EXPECT_EQ(loop.secondsSinceMidnight(), 0);
+}
+
+TEST(SimEventLoop, TheSecondsClockRunsOnAcrossMidnightInWholeSeconds) {
+    SimEventLoop loop;
+    loop.setTimeOfDay(0, 0, 10);
+    loop.sleep(900);
+    EXPECT_EQ(loop.secondsClock(), 10) << "10.9 s reads 10";
+    loop.sleep(100);
+    EXPECT_EQ(loop.secondsClock(), 11);
+    loop.setTimeOfDay(23, 59, 50);
+    EXPECT_EQ(loop.secondsClock(), 86'390);
+    loop.sleep(20'500);
+    EXPECT_EQ(loop.secondsClock(), 86'410);
+    EXPECT_EQ(loop.secondsSinceMidnight(), 10);
 }
 
 }  // namespace

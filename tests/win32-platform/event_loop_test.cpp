@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <thread>
 #include <vector>
 
 #include "platform/win32/win32_event_loop.h"
+#include "test_support.h"
 
 namespace wardo::platform::win32 {
 namespace {
@@ -70,6 +74,61 @@ TEST(Win32EventLoop, NestedPumpingRunsOtherTimersInsideATick) {
     });
     EXPECT_TRUE(pumpUntil(loop, [&] { return nestedSeen != 0; }));
     EXPECT_GE(nestedSeen, 2);
+}
+
+TEST(Win32EventLoop, AWaitPassYieldsUntilAnEventOrItsLimit) {
+    Win32EventLoop loop;
+    const double cpu0 = test::processCpuMs();
+    const std::int64_t t0 = loop.nowMs();
+    for (int i = 0; i < 30; ++i) loop.waitForEvents(10);
+    const std::int64_t idle = loop.nowMs() - t0;
+    const double cpu = test::processCpuMs() - cpu0;
+    EXPECT_GE(idle, 250) << "30 idle passes of 10 ms";
+    EXPECT_LT(cpu, idle * 0.2) << cpu << " ms of processor time in " << idle << " ms";
+
+    // Work posted from another thread ends the wait at once.
+    bool ran = false;
+    std::thread worker([&] {
+        Sleep(100);
+        loop.post([&] { ran = true; });
+    });
+    const std::int64_t t1 = loop.nowMs();
+    while (!ran && loop.nowMs() - t1 < 5000) loop.waitForEvents(4000);
+    worker.join();
+    EXPECT_TRUE(ran);
+    EXPECT_LT(loop.nowMs() - t1, 2000);
+}
+
+// The microphone's polling timers tick every 10 and 5 ms and pump events in their ticks: the thread
+// must sleep between ticks, and a tick longer than its interval must not nest inside itself.
+TEST(Win32EventLoop, FastTimersThatPumpCostLittleAndNeverNestInThemselves) {
+    Win32EventLoop loop;
+    int ticks10 = 0, ticks5 = 0, depth = 0, deepest = 0;
+    loop.startTimer(10, [&] {
+        ++ticks10;
+        loop.doEvents();
+    });
+    loop.startTimer(5, [&] {
+        ++ticks5;
+        deepest = std::max(deepest, ++depth);
+        if (ticks5 % 20 == 0) {  // now and then a long tick (a beep, a take) that pumps
+            loop.sleep(30);
+            loop.doEvents();
+        }
+        loop.doEvents();
+        --depth;
+    });
+    const double cpu0 = test::processCpuMs();
+    const std::int64_t t0 = loop.nowMs();
+    loop.runUntil([&] { return loop.nowMs() - t0 >= 2000; });
+    const std::int64_t wall = loop.nowMs() - t0;
+    const double cpu = test::processCpuMs() - cpu0;
+    std::printf("timers of 10 and 5 ms over %lld ms: %d and %d ticks, %.0f ms of processor time\n",
+                static_cast<long long>(wall), ticks10, ticks5, cpu);
+    EXPECT_EQ(deepest, 1);
+    EXPECT_GE(ticks10, 50);
+    EXPECT_GE(ticks5, 50);
+    EXPECT_LT(cpu, wall * 0.1);
 }
 
 TEST(Win32EventLoop, PostedWorkRunsInOrderOnTheLoopThread) {
@@ -153,6 +212,16 @@ TEST(Win32EventLoop, ClockAndTimeOfDay) {
     }
     EXPECT_GE(before, 0);
     EXPECT_LT(before, 86400);
+
+    // The seconds clock starts from the time of day and runs on with the monotonic clock.
+    const std::int64_t seconds = loop.secondsClock();
+    const long ofDay = loop.secondsSinceMidnight();
+    if (ofDay >= before) {  // not across midnight
+        EXPECT_LE(std::abs(seconds - ofDay), 1);
+    }
+    const std::int64_t t0 = loop.nowMs();
+    while (loop.secondsClock() == seconds && loop.nowMs() - t0 < 3000) loop.sleep(20);
+    EXPECT_EQ(loop.secondsClock(), seconds + 1);
 }
 
 }  // namespace

@@ -91,19 +91,33 @@ std::optional<std::int64_t> SimEventLoop::nextDue() const {
     return next;
 }
 
-void SimEventLoop::doEvents() {
-    if (quitting_) return;
-    if (pass()) {
-        idlePasses_ = 0;
-        return;
-    }
-    now_ += kIdlePassMs;
-    if (nextDue()) {
+// A wait loop that pumps while nothing at all is scheduled can only end by a change outside the loop;
+// past the bound it is taken for one that never ends.
+void SimEventLoop::countIdlePass(bool ran, const char* what) {
+    if (ran || nextDue()) {
         idlePasses_ = 0;
     } else if (++idlePasses_ > idlePassBound) {
         idlePasses_ = 0;
-        throw SimStall("doEvents: a wait loop is pumping events but no timer and no work is scheduled");
+        throw SimStall(std::string(what) +
+                       ": a wait loop is pumping events but no timer and no work is scheduled");
     }
+}
+
+void SimEventLoop::doEvents() {
+    if (quitting_) return;
+    const bool ran = pass();
+    if (!ran) now_ += kIdlePassMs;
+    countIdlePass(ran, "doEvents");
+}
+
+void SimEventLoop::waitForEvents(int maxMs) {
+    if (quitting_) return;
+    const auto next = nextDue();
+    if (posted_.empty() && (!next || *next > now_)) {
+        const std::int64_t limit = now_ + std::max(maxMs, 1);
+        now_ = next && *next < limit ? *next : limit;
+    }
+    countIdlePass(pass(), "waitForEvents");
 }
 
 void SimEventLoop::runFor(std::int64_t ms) {
@@ -146,6 +160,11 @@ long SimEventLoop::secondsSinceMidnight() {
     std::int64_t ms = (dayBaseMs_ + (now_ - dayAnchorMs_)) % kDayMs;
     if (ms < 0) ms += kDayMs;
     return static_cast<long>(ms / 1000);
+}
+
+// The clock never moves back, so the time since the anchor is never negative.
+std::int64_t SimEventLoop::secondsClock() {
+    return (dayBaseMs_ + (now_ - dayAnchorMs_)) / 1000;
 }
 
 std::wstring SimEventLoop::timeOfDay() {

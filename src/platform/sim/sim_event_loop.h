@@ -29,6 +29,8 @@ public:
 //   due and fires at the first pass after its tick has returned.
 // - A pass of doEvents that finds nothing at all to do costs 1 ms of virtual time, as a spinning wait
 //   does, so that a wait loop pumping events reaches its timers.
+// - waitForEvents(maxMs) with nothing to do moves the clock to the next due timer, or by maxMs when
+//   none is due sooner, then runs one pass.
 class SimEventLoop : public EventLoop {
 public:
     static constexpr std::int64_t kStartMs = 10'000'000;
@@ -39,6 +41,7 @@ public:
     std::int64_t nowMs() override { return now_; }
     void sleep(int ms) override;
     void doEvents() override;
+    void waitForEvents(int maxMs) override;
     TimerId startTimer(int intervalMs, std::function<void()> tick) override;
     void stopTimer(TimerId id) override;
     void post(std::function<void()> work) override;
@@ -48,10 +51,12 @@ public:
     bool quitting() const override { return quitting_; }
     std::wstring timeOfDay() override;
     long secondsSinceMidnight() override;
+    std::int64_t secondsClock() override;
 
     // The tests' main tool: moves the clock forward by `ms`, stopping at every due timer to fire it.
     void runFor(std::int64_t ms);
-    // Sets the local time of day at the present virtual instant (the clock keeps its monotonic value).
+    // Sets the local time of day at the present virtual instant (the clock keeps its monotonic value);
+    // the seconds clock starts again from that time of day.
     void setTimeOfDay(int hours, int minutes, int seconds);
 
     int exitCode() const { return exitCode_; }
@@ -73,6 +78,7 @@ private:
 
     bool pass();  // one pass of events at the present instant; true when anything ran
     std::optional<std::int64_t> nextDue() const;
+    void countIdlePass(bool ran, const char* what);
 
     std::int64_t now_ = kStartMs;
     std::int64_t dayBaseMs_ = 12LL * 3600 * 1000;  // time of day at dayAnchorMs_

@@ -33,10 +33,14 @@ Win32EventLoop::Win32EventLoop() {
     SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&windowProc));
     QueryPerformanceFrequency(&frequency_);
+    SYSTEMTIME t{};
+    GetLocalTime(&t);
+    startMs_ = nowMs();
+    startOfDayMs_ = ((t.wHour * 60LL + t.wMinute) * 60 + t.wSecond) * 1000 + t.wMilliseconds;
 }
 
 Win32EventLoop::~Win32EventLoop() {
-    for (const auto& [id, tick] : timers_) KillTimer(window_.get(), id);
+    for (const auto& [id, timer] : timers_) KillTimer(window_.get(), id);
     SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
 }
 
@@ -59,12 +63,20 @@ LRESULT CALLBACK Win32EventLoop::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
     return 0;
 }
 
+// A tick that pumps events (a wait, a message box) must not run its own timer again nested inside it:
+// a tick longer than its interval would otherwise nest deeper at every interval. The system sends the
+// next WM_TIMER one interval after this one was taken.
 void Win32EventLoop::onTimer(UINT_PTR id) {
     auto it = timers_.find(static_cast<TimerId>(id));
-    if (it == timers_.end()) return;
-    // The tick may stop its own timer: keep the function alive until it returns.
-    std::shared_ptr<std::function<void()>> tick = it->second;
-    (*tick)();
+    if (it == timers_.end() || it->second->running) return;
+    // The tick may stop its own timer: keep it alive until it returns.
+    std::shared_ptr<Timer> timer = it->second;
+    timer->running = true;
+    struct Done {
+        Timer& t;
+        ~Done() { t.running = false; }
+    } done{*timer};
+    timer->tick();
 }
 
 void Win32EventLoop::runPosted() {
@@ -116,12 +128,20 @@ void Win32EventLoop::doEvents() {
     }
 }
 
+// MWMO_INPUTAVAILABLE: messages already seen but left in the queue also end the wait at once.
+void Win32EventLoop::waitForEvents(int maxMs) {
+    if (quitting_) return;
+    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(maxMs > 0 ? maxMs : 0), QS_ALLINPUT,
+                                MWMO_INPUTAVAILABLE);
+    doEvents();
+}
+
 TimerId Win32EventLoop::startTimer(int intervalMs, std::function<void()> tick) {
     const TimerId id = nextTimer_++;
     if (nextTimer_ == 0) nextTimer_ = 1;
     if (SetTimer(window_.get(), id, static_cast<UINT>(intervalMs > 0 ? intervalMs : 1), nullptr) == 0)
         throw std::runtime_error("event loop: SetTimer failed");
-    timers_[id] = std::make_shared<std::function<void()>>(std::move(tick));
+    timers_[id] = std::make_shared<Timer>(Timer{std::move(tick)});
     return id;
 }
 
@@ -166,6 +186,10 @@ long Win32EventLoop::secondsSinceMidnight() {
     SYSTEMTIME t{};
     GetLocalTime(&t);
     return t.wHour * 3600L + t.wMinute * 60L + t.wSecond;
+}
+
+std::int64_t Win32EventLoop::secondsClock() {
+    return (startOfDayMs_ + (nowMs() - startMs_)) / 1000;
 }
 
 }  // namespace wardo::platform::win32

@@ -25,6 +25,7 @@ public:
     std::int64_t nowMs() override;
     void sleep(int ms) override;
     void doEvents() override;
+    void waitForEvents(int maxMs) override;
     TimerId startTimer(int intervalMs, std::function<void()> tick) override;
     void stopTimer(TimerId id) override;
     void post(std::function<void()> work) override;  // safe from any thread
@@ -33,6 +34,7 @@ public:
     bool quitting() const override { return quitting_; }
     std::wstring timeOfDay() override;
     long secondsSinceMidnight() override;
+    std::int64_t secondsClock() override;
 
     int exitCode() const { return exitCode_; }
 
@@ -46,7 +48,11 @@ private:
     void rethrowPending();
 
     ScopedWindow window_;
-    std::map<TimerId, std::shared_ptr<std::function<void()>>> timers_;
+    struct Timer {
+        std::function<void()> tick;
+        bool running = false;
+    };
+    std::map<TimerId, std::shared_ptr<Timer>> timers_;
     TimerId nextTimer_ = 1;
     std::mutex postedMutex_;
     std::deque<std::function<void()>> posted_;
@@ -54,6 +60,9 @@ private:
     bool quitting_ = false;
     int exitCode_ = 0;
     LARGE_INTEGER frequency_{};
+    // The seconds clock: the time of day in ms at the monotonic instant startMs_, then monotonic.
+    std::int64_t startMs_ = 0;
+    std::int64_t startOfDayMs_ = 0;
 };
 
 }  // namespace wardo::platform::win32
