@@ -38,7 +38,8 @@ public:
 
     virtual Point cursorPos() = 0;                      // GetCursorPos, screen pixels
     virtual WindowHandle windowFromPoint(Point p) = 0;  // WindowFromPoint
-    virtual bool keyDown(int virtualKey) = 0;           // GetAsyncKeyState, high bit
+    // GetAsyncKeyState non-zero: the key is down now, or was pressed since the previous query of it.
+    virtual bool keyDown(int virtualKey) = 0;
     // SetWindowPos(w, HWND_TOPMOST / HWND_NOTOPMOST, 0,0,0,0, SWP_NOSIZE | SWP_NOMOVE).
     virtual void setTopmost(WindowHandle w, bool topmost) = 0;
 };

@@ -162,5 +162,46 @@ TEST_F(SimWindowSystemTest, WindowFromPointFindsTheDeepestVisibleEnabledWindow) 
     EXPECT_EQ(ws.windowFromPoint({210, 210}), back);
 }
 
+// A script of the keyboard and the program's queries: p press, r release, t tap, q query (the reads
+// are collected as 1 or 0).
+struct KeyScript {
+    const char* steps;
+    const char* reads;
+};
+
+std::ostream& operator<<(std::ostream& os, const KeyScript& k) {
+    return os << k.steps;
+}
+
+class SimKeyboardTest : public SimWindowSystemTest, public ::testing::WithParamInterface<KeyScript> {};
+
+TEST_P(SimKeyboardTest, AKeyReadsDownWhileHeldOrOnceAfterAPressSinceTheLastQuery) {
+    constexpr int kDown = 40;
+    std::string reads;
+    for (const char* s = GetParam().steps; *s != '\0'; ++s) {
+        switch (*s) {
+            case 'p':
+                ws.keyboard.press(kDown);
+                break;
+            case 'r':
+                ws.keyboard.release(kDown);
+                break;
+            case 't':
+                ws.keyboard.tap(kDown);
+                break;
+            default:
+                reads += ws.keyDown(kDown) ? '1' : '0';
+        }
+    }
+    EXPECT_EQ(reads, GetParam().reads);
+    EXPECT_FALSE(ws.keyDown(38)) << "another key";
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, SimKeyboardTest,
+                         ::testing::Values(KeyScript{"q", "0"}, KeyScript{"pqqrq", "110"},
+                                           KeyScript{"tqq", "10"}, KeyScript{"prqq", "10"},
+                                           KeyScript{"pqrpq", "11"}, KeyScript{"ppqrqq", "100"},
+                                           KeyScript{"ttq", "1"}));
+
 }  // namespace
 }  // namespace wardo::platform::sim

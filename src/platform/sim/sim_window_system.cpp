@@ -114,14 +114,6 @@ bool SimWindowSystem::isTopmost(WindowHandle h) const {
     return w && w->topmost;
 }
 
-void SimWindowSystem::setKeyDown(int virtualKey, bool down) {
-    if (down) {
-        keysDown_.insert(virtualKey);
-    } else {
-        keysDown_.erase(virtualKey);
-    }
-}
-
 std::vector<SentMessage> SimWindowSystem::logFor(WindowHandle h) const {
     std::vector<SentMessage> out;
     std::copy_if(log_.begin(), log_.end(), std::back_inserter(out),

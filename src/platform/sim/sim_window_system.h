@@ -1,14 +1,14 @@
 // The simulated desktop's window tree: windows of other programs created by tests and hosts, the
-// messages the program sends them (recorded with their virtual time), the cursor, keys and z-order.
+// messages the program sends them (recorded with their virtual time), the cursor, the keyboard and z-order.
 #pragma once
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/sim/sim_event_loop.h"
+#include "platform/sim/sim_keyboard.h"
 #include "platform/window_system.h"
 
 namespace wardo::platform::sim {
@@ -64,7 +64,7 @@ public:
     bool isTopmost(WindowHandle w) const;
     WindowHandle activeWindow() const { return active_; }
     void setCursorPos(Point p) { cursor_ = p; }
-    void setKeyDown(int virtualKey, bool down);
+    SimKeyboard keyboard;
 
     // --- the message log ---
     const std::vector<SentMessage>& log() const { return log_; }
@@ -87,7 +87,7 @@ public:
     void mouseUp(WindowHandle w) override;
     Point cursorPos() override { return cursor_; }
     WindowHandle windowFromPoint(Point p) override;
-    bool keyDown(int virtualKey) override { return keysDown_.count(virtualKey) != 0; }
+    bool keyDown(int virtualKey) override { return keyboard.query(virtualKey); }
     void setTopmost(WindowHandle w, bool topmost) override;
 
     static constexpr WindowHandle kDesktop = 1;
@@ -117,7 +117,6 @@ private:
     WindowHandle nextHandle_ = kDesktop + 1;
     WindowHandle active_ = 0;
     Point cursor_;
-    std::set<int> keysDown_;
     std::vector<SentMessage> log_;
 };
 

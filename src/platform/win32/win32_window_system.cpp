@@ -96,7 +96,8 @@ WindowHandle Win32WindowSystem::windowFromPoint(Point p) {
 
 bool Win32WindowSystem::keyDown(int virtualKey) {
     if (virtualKey <= 0 || virtualKey > 0xFF) return false;
-    return (static_cast<unsigned short>(GetAsyncKeyState(virtualKey)) & 0x8000U) != 0;
+    // The high bit says down now, the low bit pressed since the previous query: either counts.
+    return GetAsyncKeyState(virtualKey) != 0;
 }
 
 void Win32WindowSystem::setTopmost(WindowHandle w, bool topmost) {
