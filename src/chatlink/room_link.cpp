@@ -27,18 +27,24 @@ bool RoomLink::MicroOccupe() {
     return !(first && second);
 }
 
-// Presses the talk button while the microphone does not read `busy`. The room may never change the
-// state (it refuses the microphone, or the button is gone), so the presses are bounded; a press that the
-// client applies late gets a pause, and a fresh look, before the next one.
+// Presses the talk button while the microphone does not read `busy`. The client may apply a press only
+// after a round trip to the room's server: a second press before the first has shown would toggle the
+// microphone back, so each press gets up to a second to show. The room may also never change the
+// state (it refuses the microphone, or the button is gone): the presses are bounded.
 void RoomLink::pressMicroUntil(bool busy) {
-    for (int presses = 0; MicroOccupe() != busy; ++presses) {
-        if (presses == kMaxMicroPresses) return;
-        if (presses > 0) {
-            p_.loop.sleep(kPauseBetweenPressesMs);
-            if (MicroOccupe() == busy) return;
-        }
+    for (int presses = 0; presses < kMaxMicroPresses && MicroOccupe() != busy; ++presses) {
         press(HandleBoutonMicro);
+        if (microReadsWithin(busy, kPressAnswerMs)) return;
     }
+}
+
+// Blocking: the state is another program's, and nothing of ours may run between the presses.
+bool RoomLink::microReadsWithin(bool busy, int ms) {
+    for (int waited = 0; waited < ms; waited += kPressPollMs) {
+        if (MicroOccupe() == busy) return true;
+        p_.loop.sleep(kPressPollMs);
+    }
+    return false;
 }
 
 void RoomLink::PrendMicro() {
@@ -56,7 +62,8 @@ void RoomLink::AttendMicroLibre() {
     if (MicroOccupe()) {
         if (notice) notice->showNotice();
         // The program may end while it waits (the panel closed): then every loop stops.
-        while (MicroOccupe() && !decided() && !p_.loop.quitting()) p_.loop.doEvents();
+        // The state is another program's: no message tells of its change, so each pass yields a while.
+        while (MicroOccupe() && !decided() && !p_.loop.quitting()) p_.loop.waitForEvents(kWaitYieldMs);
     }
     if (notice) notice->hideNotice();
     p_.loop.doEvents();

@@ -41,13 +41,14 @@ public:
     void EnvoieChat(const text::Text& line);
     // Busy unless both microphone buttons are enabled windows.
     bool MicroOccupe();
-    // Press the talk button until the microphone reads busy (Prend) or free (Libere): at most
-    // kMaxMicroPresses presses, kPauseBetweenPressesMs between two of them.
+    // Press the talk button until the microphone reads busy (Prend) or free (Libere). After each press
+    // the buttons are watched (blocking, every kPressPollMs) for up to kPressAnswerMs before the next
+    // press, so that a client slow to apply a press is not pressed twice; at most kMaxMicroPresses.
     void PrendMicro();
     void LibereMicro();
-    // Waits, pumping events with the notice shown, for a free microphone or a decision (the two flags),
-    // then takes it with one press unless a flag is set. Also ends, pressing nothing, when the program
-    // is quitting.
+    // Waits with the notice shown for a free microphone or a decision (the two flags), each pass
+    // yielding up to kWaitYieldMs to the event loop, then takes it with one press unless a flag is set.
+    // Also ends, pressing nothing, when the program is quitting.
     void AttendMicroLibre();
 
     // A window's class name and text, at most 254 characters; "" when there is none.
@@ -56,12 +57,15 @@ public:
 
     platform::WindowSystem& windows() { return p_.windows; }
 
-    static constexpr int kMaxMicroPresses = 10;
-    static constexpr int kPauseBetweenPressesMs = 50;
+    static constexpr int kMaxMicroPresses = 2;
+    static constexpr int kPressAnswerMs = 1000;
+    static constexpr int kPressPollMs = 10;
+    static constexpr int kWaitYieldMs = 10;
 
 private:
     void press(WindowHandle w);
     void pressMicroUntil(bool busy);
+    bool microReadsWithin(bool busy, int ms);
     platform::Platform& p_;
 };
 

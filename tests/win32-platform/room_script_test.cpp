@@ -37,6 +37,9 @@ TEST_F(RoomScriptTest, InputLineMicrophoneAndQueries) {
     EXPECT_FALSE(model.micButtonEnabled());
     runRoomCommand(model, L"mic free");
     EXPECT_TRUE(model.mic2ButtonEnabled());
+    EXPECT_EQ(runRoomCommand(model, L"mic delay 300").answer, kRoomDone);
+    EXPECT_EQ(model.micDelayMs, 300);
+    runRoomCommand(model, L"mic delay 0");
     runRoomCommand(model, L"refuse on");
     model.pressMic();
     EXPECT_EQ(model.mic(), RoomModel::Mic::Free);
@@ -53,8 +56,9 @@ TEST_F(RoomScriptTest, InputLineMicrophoneAndQueries) {
 }
 
 TEST_F(RoomScriptTest, MalformedCommandsAreRefusedAndChangeNothing) {
-    for (const wchar_t* bad : {L"", L" ", L"join", L"join ", L"say", L"mic", L"mic mine", L"refuse maybe",
-                               L"count", L"count all", L"quit now", L"JOIN Bob", L"nick "}) {
+    for (const wchar_t* bad :
+         {L"", L" ", L"join", L"join ", L"say", L"mic", L"mic mine", L"mic delay", L"mic delay -1",
+          L"mic delay 60001", L"refuse maybe", L"count", L"count all", L"quit now", L"JOIN Bob", L"nick "}) {
         EXPECT_EQ(runRoomCommand(model, bad).answer, kRoomRefused) << "command: " << text::toAnsi(bad);
     }
     EXPECT_EQ(model.text(), L"");

@@ -46,9 +46,32 @@ void RoomModel::clear() {
 
 void RoomModel::pressMic() {
     ++micPresses_;
+    if (micDelayMs > 0 || !pendingPresses_.empty()) {
+        pendingPresses_.push_back(nowMs() + micDelayMs);
+        settle();
+        return;
+    }
+    applyMicPress();
+}
+
+// The room decides when the press reaches it: refused, or taken by another member meanwhile.
+void RoomModel::applyMicPress() {
     if (refuseMic || mic_ == Mic::Other) return;
     mic_ = mic_ == Mic::Free ? Mic::User : Mic::Free;
     changed();
+}
+
+void RoomModel::settle() {
+    const std::int64_t now = nowMs();
+    while (!pendingPresses_.empty() && pendingPresses_.front() <= now) {
+        pendingPresses_.pop_front();
+        applyMicPress();
+    }
+}
+
+std::optional<std::int64_t> RoomModel::nextPressDueMs() const {
+    if (pendingPresses_.empty()) return std::nullopt;
+    return pendingPresses_.front();
 }
 
 void RoomModel::otherTakesMic() {

@@ -1,7 +1,10 @@
 // A portable model of the chat room as its window shows it: the room's text, the input line, the send
 // button and the two microphone buttons. The simulated desktop and the Win32 room simulator both host it.
 #pragma once
+#include <cstdint>
+#include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace wardo::room {
@@ -44,8 +47,16 @@ public:
     Mic mic() const { return mic_; }
     bool micButtonEnabled() const { return mic_ != Mic::Other; }
     bool mic2ButtonEnabled() const { return mic_ == Mic::Free; }
+    // A press of the talk button; with a slow server it takes effect micDelayMs later.
     void pressMic();
     int micPresses() const { return micPresses_; }
+    // A room whose server is slow: each press of the talk button takes effect this long after it, in
+    // the order made (0: at once). The host gives the clock and calls settle() before it shows the
+    // buttons; nextPressDueMs() tells it when to look again.
+    int micDelayMs = 0;
+    std::function<std::int64_t()> nowMs = [] { return std::int64_t{0}; };
+    void settle();
+    std::optional<std::int64_t> nextPressDueMs() const;
     void otherTakesMic();
     void otherReleasesMic();
     // A room whose server is slow: what the user sends leaves the input line but is not shown yet.
@@ -55,6 +66,7 @@ public:
 
 private:
     void changed();
+    void applyMicPress();
 
     Text nick_;
     Text text_;
@@ -62,6 +74,7 @@ private:
     Mic mic_ = Mic::Free;
     int sendPresses_ = 0;
     int micPresses_ = 0;
+    std::deque<std::int64_t> pendingPresses_;  // due times, oldest first
 };
 
 }  // namespace wardo::room

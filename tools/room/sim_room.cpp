@@ -17,6 +17,7 @@ SimRoom::SimRoom(platform::sim::SimWindowSystem& windows, platform::sim::SimEven
                  SimRoomOptions options)
     : ws_(windows), model_(std::make_unique<RoomModel>()) {
     model_->clock = [&loop] { return text::left(loop.timeOfDay(), 5); };
+    model_->nowMs = [&loop] { return loop.nowMs(); };
     model_->onChange = [this] { refresh(); };
     build(options);
     refresh();
@@ -86,6 +87,18 @@ void SimRoom::build(const SimRoomOptions& o) {
         buttons_.push_back(b);
         hostButton(b, i);
     }
+    // The client runs beside the program: a slow press lands when its time has come, whether or not
+    // the program pumps events meanwhile.
+    if (WindowHandle mic = micButton())
+        ws_.hooks(mic).enabled = [this] {
+            model_->settle();
+            return model_->micButtonEnabled();
+        };
+    if (WindowHandle mic2 = mic2Button())
+        ws_.hooks(mic2).enabled = [this] {
+            model_->settle();
+            return model_->mic2ButtonEnabled();
+        };
 }
 
 // A button clicks when the mouse goes up after going down on it, as a real button does.

@@ -8,6 +8,7 @@
 //   raw TEXT             exact characters, no line break added
 //   input TEXT           the chat client puts TEXT into the input line (as when a nickname is clicked)
 //   mic other | mic free another member takes or leaves the microphone
+//   mic delay MS         each later press of the talk button takes effect MS ms after it (0 to 60000)
 //   refuse on | off      the room refuses (or again allows) the user's microphone
 //   nick NICK            the user's nickname in the room
 //   clear                empties the room's text

@@ -24,6 +24,18 @@ CommandOutcome refused() {
     return answer(kRoomRefused);
 }
 
+// 0 to 60000 in decimal digits.
+std::optional<int> delayMs(const Text& s) {
+    if (s.empty() || s.size() > 5) return std::nullopt;
+    int n = 0;
+    for (wchar_t c : s) {
+        if (c < L'0' || c > L'9') return std::nullopt;
+        n = n * 10 + (c - L'0');
+    }
+    if (n > 60000) return std::nullopt;
+    return n;
+}
+
 }  // namespace
 
 CommandOutcome runRoomCommand(RoomModel& model, const Text& command) {
@@ -57,6 +69,12 @@ CommandOutcome runRoomCommand(RoomModel& model, const Text& command) {
             model.otherTakesMic();
         else
             model.otherReleasesMic();
+        return done();
+    }
+    if (verb == L"mic" && rest.rfind(L"delay ", 0) == 0) {
+        const auto ms = delayMs(rest.substr(6));
+        if (!ms) return refused();
+        model.micDelayMs = *ms;
         return done();
     }
     if (verb == L"refuse" && (rest == L"on" || rest == L"off")) {

@@ -15,6 +15,7 @@ constexpr wchar_t kFrameClass[] = L"IEFrame";
 constexpr wchar_t kPaneClass[] = L"WardoRoomPane";
 constexpr wchar_t kPanelClass[] = L"WardoRoomChat";
 constexpr UINT kContinueFeed = WM_APP + 10;
+constexpr UINT_PTR kSlowPressTimer = 1;
 constexpr int kFirstButtonId = 100;
 constexpr int kWidth = 820;
 constexpr int kHeight = 600;
@@ -53,6 +54,7 @@ RoomWindow::RoomWindow(RoomModel& model, const RoomOptions& options) : model_(mo
     registerWindowClass(kPanelClass, &panelProc);
     buildTree(options);
     model_.clock = localHourMinute;
+    model_.nowMs = [] { return static_cast<std::int64_t>(GetTickCount64()); };
     model_.onChange = [this] { refresh(); };
     refresh();
 }
@@ -133,7 +135,19 @@ void RoomWindow::onButton(std::size_t index) {
         SetWindowTextW(inputLine_, model_.input().c_str());
     } else if (index == 7 || index == 8) {
         model_.pressMic();
+        armSlowPress();
     }
+}
+
+// A press that the slow server has not answered yet: look again when the oldest one is due.
+void RoomWindow::armSlowPress() {
+    const auto due = model_.nextPressDueMs();
+    if (!due) {
+        KillTimer(frame_.get(), kSlowPressTimer);
+        return;
+    }
+    const std::int64_t wait = *due - model_.nowMs();
+    SetTimer(frame_.get(), kSlowPressTimer, static_cast<UINT>(wait > 1 ? wait : 1), nullptr);
 }
 
 LRESULT RoomWindow::onCopyData(const COPYDATASTRUCT& data) {
@@ -165,6 +179,11 @@ LRESULT CALLBACK RoomWindow::frameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
                 return self->onCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lp));
             case kContinueFeed:
                 if (self->feed_) self->feed_->continueFeeding();
+                return 0;
+            case WM_TIMER:
+                if (wp != kSlowPressTimer) break;
+                self->model_.settle();
+                self->armSlowPress();
                 return 0;
             case WM_DESTROY:
                 PostQuitMessage(0);

@@ -32,6 +32,7 @@ private:
     static LRESULT CALLBACK panelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT onCopyData(const COPYDATASTRUCT& data);
     void onButton(std::size_t index);
+    void armSlowPress();
     void paintPanel(HWND hwnd);
     void buildTree(const RoomOptions& options);
     void refresh();
