@@ -3,7 +3,9 @@
 
 sonentree1.wav .. sonentree3.wav: short entry chimes; sireneincendie.wav: a wailing siren;
 H_MOVE.CUR: a 32x32 monochrome four-way arrow cursor with its hot spot at the centre;
-wardo.bmp: the start-up window's 64x64 picture, a blue disc with a white "W".
+wardo.bmp: the start-up window's 64x64 picture, a blue disc with a white "W";
+touche_alt.bmp, touche_ctrl.bmp, touche_gauche.bmp, touche_haut.bmp, touche_bas.bmp, touche_droite.bmp:
+48x48 pictures of the keys that can take the microphone, a grey key cap with its label or arrow.
 Only the standard library is used, and the output is the same at every run.
 """
 import math
@@ -123,15 +125,98 @@ def logo_pixel(x, y, size=64):
     return (30 + shade, 80 + shade, 200)
 
 
-def write_logo(path, size=64):
+def write_bmp(path, width, height, pixel):
+    """A 24-bit BMP; pixel(x, y) gives (r, g, b) with y from the top."""
+    pad = b"\0" * (-width * 3 % 4)
     rows = []
-    for y in reversed(range(size)):  # bottom-up, as a BMP stores its rows
-        row = b"".join(struct.pack("<BBB", b, g, r) for r, g, b in (logo_pixel(x, y, size) for x in range(size)))
-        rows.append(row)  # 64 * 3 bytes: already a multiple of 4
+    for y in reversed(range(height)):  # bottom-up, as a BMP stores its rows
+        row = (pixel(x, y) for x in range(width))
+        rows.append(b"".join(struct.pack("<BBB", b, g, r) for r, g, b in row) + pad)
     pixels = b"".join(rows)
-    info = struct.pack("<IiiHHIIiiII", 40, size, size, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
     header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
     Path(path).write_bytes(header + info + pixels)
+
+
+def write_logo(path, size=64):
+    write_bmp(path, size, size, lambda x, y: logo_pixel(x, y, size))
+
+
+# Glyphs of the key labels, 7 rows high, '#' ink.
+GLYPHS = {
+    "A": [".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"],
+    "C": [".###", "#...", "#...", "#...", "#...", "#...", ".###"],
+    "l": ["#.", "#.", "#.", "#.", "#.", "#.", ".#"],
+    "r": ["....", "....", "#.##", "##..", "#...", "#...", "#..."],
+    "t": [".#.", ".#.", "###", ".#.", ".#.", ".#.", "..#"],
+}
+
+KEY_SIZE = 48
+KEY_BACKGROUND = (240, 240, 240)
+KEY_INK = (40, 40, 40)
+
+
+def label_ink(text, scale=2):
+    """The set of inked pixels of a label, centred on the key's top face."""
+    width = sum(len(GLYPHS[c][0]) for c in text) + len(text) - 1
+    left = (KEY_SIZE - width * scale) // 2
+    top = (KEY_SIZE - 3 - 7 * scale) // 2
+    ink = set()
+    for c in text:
+        for row, line in enumerate(GLYPHS[c]):
+            for col, cell in enumerate(line):
+                if cell == "#":
+                    for dx in range(scale):
+                        for dy in range(scale):
+                            ink.add((left + col * scale + dx, top + row * scale + dy))
+        left += (len(GLYPHS[c][0]) + 1) * scale
+    return ink
+
+
+def arrow_ink(direction):
+    """A thick arrow pointing up, turned to the direction and centred on the key's top face."""
+    up = set()
+    c = KEY_SIZE // 2
+    for y in range(10, 22):  # head: widens by one pixel on each side per row
+        half = y - 10
+        for x in range(c - half - 1, c + half + 1):
+            up.add((x, y))
+    for y in range(22, 34):
+        for x in range(c - 3, c + 3):
+            up.add((x, y))
+    turn = {
+        "haut": lambda x, y: (x, y),
+        "bas": lambda x, y: (x, 43 - y),
+        "gauche": lambda x, y: (y + 2, x - 2),
+        "droite": lambda x, y: (45 - y, x - 2),
+    }[direction]
+    return {turn(x, y) for (x, y) in up}
+
+
+def rounded(x, y, left, top, right, bottom, radius):
+    """Whether (x, y) lies in the rectangle [left, right) x [top, bottom) with rounded corners."""
+    if not (left <= x < right and top <= y < bottom):
+        return False
+    cx = min(max(x, left + radius), right - 1 - radius)
+    cy = min(max(y, top + radius), bottom - 1 - radius)
+    return (x - cx) ** 2 + (y - cy) ** 2 <= radius ** 2
+
+
+def key_pixel(x, y, ink):
+    if not rounded(x, y, 2, 2, KEY_SIZE - 2, KEY_SIZE - 2, 7):
+        return KEY_BACKGROUND
+    if not rounded(x, y, 3, 3, KEY_SIZE - 3, KEY_SIZE - 3, 6):
+        return (90, 90, 90)  # rim
+    if not rounded(x, y, 6, 5, KEY_SIZE - 6, KEY_SIZE - 9, 5):
+        return (190, 190, 195)  # the cap's sides, darker at the bottom as seen from above
+    if (x, y) in ink:
+        return KEY_INK
+    shade = int(12 * y / KEY_SIZE)
+    return (236 - shade, 236 - shade, 240 - shade)
+
+
+def write_key(path, ink):
+    write_bmp(path, KEY_SIZE, KEY_SIZE, lambda x, y: key_pixel(x, y, ink))
 
 
 def main():
@@ -145,6 +230,10 @@ def main():
     write_wav(out / "sireneincendie.wav", siren())
     write_cursor(out / "H_MOVE.CUR")
     write_logo(out / "wardo.bmp")
+    write_key(out / "touche_alt.bmp", label_ink("Alt"))
+    write_key(out / "touche_ctrl.bmp", label_ink("Ctrl"))
+    for direction in ("gauche", "haut", "bas", "droite"):
+        write_key(out / f"touche_{direction}.bmp", arrow_ink(direction))
 
 
 if __name__ == "__main__":

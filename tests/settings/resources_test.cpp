@@ -1,10 +1,12 @@
-// The generated sounds and drag cursor are well-formed files the system can load.
+// The generated sounds, drag cursor and key pictures are well-formed files the system can load.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -57,6 +59,25 @@ TEST(Resources, DragCursorIsA32By32CursorWithCentredHotSpot) {
     EXPECT_EQ(u32(b, 14), b.size() - 22);
     EXPECT_EQ(u32(b, 18), 22u);
     EXPECT_EQ(u32(b, 22 + 8), 64u);  // height of colour and mask together
+}
+
+TEST(Resources, KeyPicturesAre48By48BitmapsEachItsOwn) {
+    if (std::string(WARDO_RESOURCE_DIR).empty()) GTEST_SKIP() << "resources not generated in this build";
+    std::vector<std::string> pictures;
+    for (const char* name : {"touche_alt.bmp", "touche_ctrl.bmp", "touche_gauche.bmp", "touche_haut.bmp",
+                             "touche_bas.bmp", "touche_droite.bmp"}) {
+        SCOPED_TRACE(name);
+        const std::string b = load(name);
+        ASSERT_EQ(b.size(), 14u + 40u + 48u * 48u * 3u);
+        EXPECT_EQ(b.substr(0, 2), "BM");
+        EXPECT_EQ(u32(b, 2), b.size());
+        EXPECT_EQ(u32(b, 18), 48u);
+        EXPECT_EQ(u32(b, 22), 48u);
+        EXPECT_EQ(u16(b, 28), 24);
+        pictures.push_back(b);
+    }
+    std::sort(pictures.begin(), pictures.end());
+    EXPECT_EQ(std::unique(pictures.begin(), pictures.end()), pictures.end());
 }
 
 }  // namespace

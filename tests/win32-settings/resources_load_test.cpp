@@ -1,4 +1,5 @@
-// The system itself loads the generated drag cursor, with its hot spot where the picker expects it.
+// The system itself loads the generated drag cursor, with its hot spot where the picker expects it, and
+// the key pictures.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -31,6 +32,21 @@ TEST(Resources, DragCursorLoadsWithCentredHotSpot) {
     if (info.hbmMask) DeleteObject(info.hbmMask);
     if (info.hbmColor) DeleteObject(info.hbmColor);
     DestroyCursor(cursor);
+}
+
+TEST(Resources, KeyPicturesLoadAsBitmaps) {
+    if (std::string(WARDO_RESOURCE_DIR).empty()) GTEST_SKIP() << "resources not generated in this build";
+    for (const std::string name : {"touche_alt.bmp", "touche_ctrl.bmp", "touche_gauche.bmp",
+                                   "touche_haut.bmp", "touche_bas.bmp", "touche_droite.bmp"}) {
+        const std::wstring path = resourceFolder() + std::wstring(name.begin(), name.end());
+        HANDLE picture = LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+        ASSERT_NE(picture, nullptr) << name;
+        BITMAP info{};
+        GetObjectW(picture, sizeof info, &info);
+        EXPECT_EQ(info.bmWidth, 48);
+        EXPECT_EQ(info.bmHeight, 48);
+        DeleteObject(picture);
+    }
 }
 
 }  // namespace
