@@ -1,6 +1,7 @@
 // Attaching to the room's window: the automatic search, the silent re-search and the handle display.
 #include "app/principale.h"
 #include "chatlink/attach.h"
+#include "chatlink/pickers/connex_man.h"
 #include "panel/reglages.h"
 
 namespace wardo::app {
@@ -15,9 +16,9 @@ bool Principale::ConnexAuto() {
     auto& room = program_.room;
     const auto browser = ChercheIEFrame();
     if (browser == 0) return false;
-    chatlink::StockeHandles(room, chatlink::RechercheComplete(room, browser));
-    const bool found = room.HandlePanneauChat != 0 && room.HandleTexteChat != 0 &&
-                       room.HandleSaisieChat != 0 && room.HandleBoutonEnvoi != 0;
+    const ChatControls controls = chatlink::RechercheComplete(room, browser);
+    chatlink::StockeHandles(room, controls);
+    const bool found = chatlink::PanneauComplet(controls);
     if (found) connection();
     return found;
 }
@@ -45,16 +46,16 @@ void Principale::affichehandles() {
 }
 
 void Principale::Connexionroom_Click() {
-    if (ConnexAuto()) {
-        hide();
-        program_.reglages().show();
-        return;
+    const bool found = ConnexAuto();
+    hide();
+    if (!found) {
+        // The user points at the room by hand; the picker hides itself once it has attached.
+        program_.connexMan().show(true);
+        if (platform().loop.quitting()) return;
     }
-    // The drag-and-drop picker is not there yet: say so and stay, rather than leave no window on screen.
-    platform().boxes.show(
-        L"La fenêtre de la salle est introuvable.\r\nOuvrez la salle, puis cliquez à nouveau sur "
-        L"« Connexion à la salle ».",
-        caption(), platform::BoxButtons::Ok, platform::BoxIcon::Exclamation);
+    // The panel shows even when the identification found no nickname: it is then the program's only
+    // window.
+    program_.reglages().show();
 }
 
 }  // namespace wardo::app

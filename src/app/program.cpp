@@ -1,6 +1,8 @@
 #include "app/program.h"
 
 #include "app/principale.h"
+#include "chatlink/pickers/connex_man.h"
+#include "chatlink/pickers/connex_man2.h"
 #include "panel/reglages.h"
 #include "settings/settings_file.h"
 
@@ -10,6 +12,8 @@ Program::Program(platform::Platform& p, ui::FormHost& host) : platform(p), runti
 
 // Forms go before the runtime they registered with.
 Program::~Program() {
+    connexMan2_.reset();
+    connexMan_.reset();
     reglages_.reset();
     principale_.reset();
 }
@@ -34,6 +38,16 @@ Principale& Program::principale() {
 panel::Reglages& Program::reglages() {
     if (!reglages_) reglages_ = std::make_unique<panel::Reglages>(*this);
     return *reglages_;
+}
+
+chatlink::ConnexMan& Program::connexMan() {
+    if (!connexMan_) connexMan_ = std::make_unique<chatlink::ConnexMan>(*this);
+    return *connexMan_;
+}
+
+chatlink::ConnexMan2& Program::connexMan2() {
+    if (!connexMan2_) connexMan2_ = std::make_unique<chatlink::ConnexMan2>(*this);
+    return *connexMan2_;
 }
 
 int Program::run() {

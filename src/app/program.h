@@ -13,6 +13,10 @@
 namespace wardo::panel {
 class Reglages;
 }
+namespace wardo::chatlink {
+class ConnexMan;
+class ConnexMan2;
+}  // namespace wardo::chatlink
 
 namespace wardo::app {
 
@@ -79,6 +83,9 @@ public:
     long LongueurTexteLu = 0;
     Text TexteSaisieChat;
 
+    // The window under the mouse cursor at the last tick of a picker's timer.
+    platform::WindowHandle HandleSousCurseur = 0;
+
     // The panel has been put above all windows; the editors put it back there when they close.
     bool ReglagesPremierPlan = false;
 
@@ -107,6 +114,8 @@ public:
     Principale& principale();
     panel::Reglages& reglages();
     bool reglagesCreated() const { return reglages_ != nullptr; }
+    chatlink::ConnexMan& connexMan();
+    chatlink::ConnexMan2& connexMan2();
 
     // Shows the start-up window and runs until the program ends; returns the exit code.
     int run();
@@ -116,6 +125,8 @@ public:
 private:
     std::unique_ptr<Principale> principale_;
     std::unique_ptr<panel::Reglages> reglages_;
+    std::unique_ptr<chatlink::ConnexMan> connexMan_;
+    std::unique_ptr<chatlink::ConnexMan2> connexMan2_;
     int exitCode_ = 0;
 };
 

@@ -72,6 +72,10 @@ ChatControls RechercheComplete(RoomLink& link, WindowHandle browser) {
     return RechercheControles(link, CheminPanneauChat(link.windows(), browser));
 }
 
+bool PanneauComplet(const ChatControls& found) {
+    return found.panel != 0 && found.texte != 0 && found.saisie != 0 && found.envoi != 0;
+}
+
 void StockeHandles(RoomLink& link, const ChatControls& found) {
     link.HandleTexteChat = found.texte;
     link.HandleSaisieChat = found.saisie;

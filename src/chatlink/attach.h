@@ -27,6 +27,10 @@ ChatControls RechercheControles(RoomLink& link, WindowHandle panel);
 // browser -> path -> controls, in one go (the browser may be 0).
 ChatControls RechercheComplete(RoomLink& link, WindowHandle browser);
 
+// An attach succeeds when the panel, the text pane, the input line and the send button were all found;
+// the microphone buttons may be missing.
+bool PanneauComplet(const ChatControls& found);
+
 // Stores a search's result into the shared chat handles, as every attach does.
 void StockeHandles(RoomLink& link, const ChatControls& found);
 

@@ -45,13 +45,6 @@ TEST_F(Identification, ReadsTheRoomAfterThePhraseAndTheTwoPauses) {
     EXPECT_GE(log.front().timeMs - start, 400);
 }
 
-TEST_F(Identification, RoomNotFoundKeepsTheStartUpWindowAndSaysSo) {
-    principale().Connexionroom.click();
-    EXPECT_TRUE(principale().visible());
-    EXPECT_FALSE(program->reglagesCreated());
-    EXPECT_EQ(desk.boxes.shown().size(), 1u);
-}
-
 TEST_F(Identification, PhraseOnlyInTheFirstLineIsNotFound) {
     auto& r = openRoom();
     r.model().showsUserLines = false;
