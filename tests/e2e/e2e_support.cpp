@@ -55,24 +55,71 @@ std::optional<DWORD> ProgramProcess::waitExit(unsigned timeoutMs) {
     return code;
 }
 
-std::string roomText(HWND roomWindow) {
+HWND chatPanel(HWND roomWindow) {
     platform::win32::Win32WindowSystem ws;
     platform::WindowHandle w = platform::win32::fromHwnd(roomWindow);
     for (const char step : std::string("CNNNNCNCCCC")) w = step == 'C' ? ws.firstChild(w) : ws.nextSibling(w);
+    return platform::win32::toHwnd(w);
+}
+
+std::string roomText(HWND roomWindow) {
+    platform::win32::Win32WindowSystem ws;
+    platform::WindowHandle w = platform::win32::fromHwnd(chatPanel(roomWindow));
     for (w = ws.firstChild(w); w != 0; w = ws.nextSibling(w))
         if (ws.classNameA(w, 255) == "RichEdit20W") return ws.getText(w, ws.getTextLength(w) + 1);
     return {};
 }
 
-bool waitForRoomText(HWND roomWindow, const std::string& what, unsigned timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (roomText(roomWindow).find(what) != std::string::npos) return true;
-        if (GetTickCount64() >= deadline) return false;
+void pumpFor(unsigned ms) {
+    const ULONGLONG deadline = GetTickCount64() + ms;
+    for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
     }
+}
+
+bool waitFor(const std::function<bool()>& done, unsigned timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (!done()) {
+        if (GetTickCount64() >= deadline) return false;
+        pumpFor(20);
+    }
+    return true;
+}
+
+bool waitForRoomText(HWND roomWindow, const std::string& what, unsigned timeoutMs) {
+    return waitFor([&] { return roomText(roomWindow).find(what) != std::string::npos; }, timeoutMs);
+}
+
+namespace {
+
+void sendMouse(LONG dx, LONG dy, DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = dx;
+    in.mi.dy = dy;
+    in.mi.dwFlags = flags;
+    SendInput(1, &in, sizeof in);
+}
+
+}  // namespace
+
+void moveMouse(POINT screen) {
+    // Absolute moves count in 65536ths of the primary screen.
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    sendMouse(MulDiv(screen.x, 65535, w - 1), MulDiv(screen.y, 65535, h - 1),
+              MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+    waitFor(
+        [&] {
+            POINT at{};
+            return !GetCursorPos(&at) || (at.x == screen.x && at.y == screen.y);
+        },
+        2000);
+}
+
+void leftButton(bool down) {
+    sendMouse(0, 0, down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
 }
 
 std::wstring widePath(const char* path) {

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -42,9 +43,20 @@ using platform::win32::windowText;
 // A control's place in the client area of its top-level window, in pixels.
 POINT placeInWindow(HWND control);
 
-// The room's whole text pane through the chat panel's fixed path, in the ANSI code page.
+// The room's chat panel, at its fixed path below the browser window; its whole text pane, in the ANSI
+// code page.
+HWND chatPanel(HWND roomWindow);
 std::string roomText(HWND roomWindow);
 // Polls, pumping this thread's messages, until the room's text holds `what` or `timeoutMs` passes.
 bool waitForRoomText(HWND roomWindow, const std::string& what, unsigned timeoutMs);
+
+// The real mouse, through the system's input queue as the user's hand moves it (screen pixels); a move
+// returns once the system's cursor is there.
+void moveMouse(POINT screen);
+void leftButton(bool down);
+// Pumps this thread's messages for `ms`: time for another program's timers to run.
+void pumpFor(unsigned ms);
+// Polls `done`, pumping, until it holds or `timeoutMs` passes; its last answer.
+bool waitFor(const std::function<bool()>& done, unsigned timeoutMs);
 
 }  // namespace wardo::e2e

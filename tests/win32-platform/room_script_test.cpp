@@ -71,20 +71,27 @@ TEST(RoomOptions, DefaultsAndEveryOption) {
     ASSERT_TRUE(options);
     EXPECT_EQ(options->buttons, 9);
     EXPECT_TRUE(options->controlWindow);
-    options = parseRoomOptions(
-        {L"--title", L"Salon 1", L"--nick", L"Modo", L"--buttons", L"7", L"--no-control"}, error);
+    EXPECT_EQ(options->browserClass, L"IEFrame");
+    options = parseRoomOptions({L"--title", L"Salon 1", L"--nick", L"Modo", L"--buttons", L"7",
+                                L"--no-control", L"--class", L"Navigateur"},
+                               error);
     ASSERT_TRUE(options);
     EXPECT_EQ(options->title, L"Salon 1");
     EXPECT_EQ(options->nick, L"Modo");
     EXPECT_EQ(options->buttons, 7);
     EXPECT_FALSE(options->controlWindow);
+    EXPECT_EQ(options->browserClass, L"Navigateur");
 }
 
 TEST(RoomOptions, BadCommandLinesAreRefusedWithAReason) {
-    const std::vector<std::vector<Text>> bad = {
-        {L"--title"},         {L"--buttons", L"0"},           {L"--buttons", L"21"},
-        {L"--buttons", L"x"}, {L"--buttons", L"99999999999"}, {L"--nick", L""},
-        {L"--other"}};
+    const std::vector<std::vector<Text>> bad = {{L"--title"},
+                                                {L"--buttons", L"0"},
+                                                {L"--buttons", L"21"},
+                                                {L"--buttons", L"x"},
+                                                {L"--buttons", L"99999999999"},
+                                                {L"--nick", L""},
+                                                {L"--class", L""},
+                                                {L"--other"}};
     for (const auto& args : bad) {
         Text error;
         EXPECT_FALSE(parseRoomOptions(args, error));

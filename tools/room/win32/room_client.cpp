@@ -9,10 +9,7 @@ namespace wardo::room {
 
 HWND findRoomWindow(const std::wstring& title) {
     for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
-        wchar_t cls[16] = {};
-        GetClassNameW(w, cls, 16);
-        if (std::wstring(cls) != L"IEFrame" || !IsWindowVisible(w)) continue;
-        if (platform::win32::windowText(w) == title) return w;
+        if (IsWindowVisible(w) && platform::win32::windowText(w) == title) return w;
     }
     return nullptr;
 }

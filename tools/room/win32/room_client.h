@@ -10,7 +10,8 @@
 
 namespace wardo::room {
 
-// The visible "IEFrame" window with exactly this title, or null.
+// The visible top-level window with exactly this title, or null: the room's browser window, whatever
+// class the room gave it.
 HWND findRoomWindow(const std::wstring& title);
 
 // The room's answer to one command (see room_protocol.h); nothing when it did not answer in time.

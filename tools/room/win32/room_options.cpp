@@ -23,7 +23,7 @@ std::optional<RoomOptions> parseRoomOptions(const std::vector<Text>& args, Text&
             options.controlWindow = false;
             continue;
         }
-        if (name != L"--title" && name != L"--nick" && name != L"--buttons") {
+        if (name != L"--title" && name != L"--nick" && name != L"--buttons" && name != L"--class") {
             error = L"option inconnue : " + name;
             return std::nullopt;
         }
@@ -44,6 +44,8 @@ std::optional<RoomOptions> parseRoomOptions(const std::vector<Text>& args, Text&
             return std::nullopt;
         } else if (name == L"--title") {
             options.title = value;
+        } else if (name == L"--class") {
+            options.browserClass = value;
         } else {
             options.nick = value;
         }

@@ -1,4 +1,6 @@
-// The room simulator's command line: --title TEXT, --nick NICK, --buttons N (1 to 20), --no-control.
+// The room simulator's command line: --title TEXT, --nick NICK, --buttons N (1 to 20), --no-control, and
+// --class NAME, the browser window's class (another class than "IEFrame" hides the room from the
+// robot's automatic search).
 #pragma once
 #include <optional>
 #include <string>
@@ -11,6 +13,7 @@ namespace wardo::room {
 struct RoomOptions {
     Text title = L"Salon de test";
     Text nick = L"Moderateur";
+    Text browserClass = L"IEFrame";
     int buttons = 9;  // "Button" children of the chat panel: 1st send, 8th and 9th microphone
     bool controlWindow = true;
 };

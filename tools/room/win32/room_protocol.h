@@ -1,6 +1,7 @@
 // What tests and other programs tell the room simulator, through WM_COPYDATA sent to its browser
-// window (class "IEFrame"): dwData = kRoomCommandTag, lpData = one command in UTF-16, cbData its size
-// in bytes (no terminator needed). The value that SendMessage returns is the command's answer.
+// window (class "IEFrame" unless started with --class): dwData = kRoomCommandTag, lpData = one command in
+// UTF-16, cbData its size in bytes (no terminator needed). The value that SendMessage returns is the
+// command's answer.
 //
 //   join NICK            "Rejoint la salle : NICK"
 //   say NICK LINE        "(HH:MM) NICK : LINE"

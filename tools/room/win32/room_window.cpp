@@ -11,7 +11,6 @@
 namespace wardo::room {
 namespace {
 
-constexpr wchar_t kFrameClass[] = L"IEFrame";
 constexpr wchar_t kPaneClass[] = L"WardoRoomPane";
 constexpr wchar_t kPanelClass[] = L"WardoRoomChat";
 constexpr UINT kContinueFeed = WM_APP + 10;
@@ -49,7 +48,7 @@ RoomWindow::RoomWindow(RoomModel& model, const RoomOptions& options) : model_(mo
     // riched20 registers "RichEdit20W", the class the chat client's text pane has.
     richEdit_.reset(LoadLibraryW(L"riched20.dll"));
     if (!richEdit_) throw std::runtime_error("room: riched20.dll is missing");
-    registerWindowClass(kFrameClass, &frameProc);
+    registerWindowClass(options.browserClass.c_str(), &frameProc);
     registerWindowClass(kPaneClass, &DefWindowProcW);
     registerWindowClass(kPanelClass, &panelProc);
     buildTree(options);
@@ -63,7 +62,7 @@ void RoomWindow::buildTree(const RoomOptions& options) {
     const DWORD frameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     RECT outer{0, 0, kWidth, kHeight};
     AdjustWindowRectEx(&outer, frameStyle, FALSE, 0);
-    frame_.reset(CreateWindowExW(0, kFrameClass, options.title.c_str(), frameStyle, 20, 20,
+    frame_.reset(CreateWindowExW(0, options.browserClass.c_str(), options.title.c_str(), frameStyle, 20, 20,
                                  outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), this));
     if (!frame_) throw std::runtime_error("room: cannot create the browser window");

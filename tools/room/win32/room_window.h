@@ -1,7 +1,7 @@
-// The room's browser window as the robot finds it: a top-level "IEFrame" whose chat panel lies at a
-// fixed path (5th child, its 2nd child, then the first child four times) and holds, as direct
-// children in this order, the text pane "RichEdit20W", the input line "Edit" and the "Button"s
-// (1st send, 8th and 9th microphone). The controls mirror the room model.
+// The room's browser window as the robot finds it: a top-level "IEFrame" (unless the options name another
+// class) whose chat panel lies at a fixed path (5th child, its 2nd child, then the first child four
+// times) and holds, as direct children in this order, the text pane "RichEdit20W", the input line
+// "Edit" and the "Button"s (1st send, 8th and 9th microphone). The controls mirror the room model.
 #pragma once
 #include <windows.h>
 

@@ -1,0 +1,91 @@
+// The whole program against a room that the automatic search cannot find: the start-up window opens the
+// picker, and a real mouse drag from the picker onto the chat panel attaches the robot.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "e2e_support.h"
+#include "tools/room/win32/room_client.h"
+
+namespace wardo::e2e {
+namespace {
+
+const wchar_t kInstructions[] =
+    L"Pour connecter la room, vous devez simplement faire ce qui suit : connectez-vous à la room désirée. "
+    L"Ensuite posez votre souris sur cette fenêtre, puis cliquez à gauche. Le curseur se transforme en "
+    L"main. Sans lâcher le bouton de la souris, emmenez la main sur le titre du site de la room, juste au "
+    L"dessus de la fenêtre de la room. Lâchez alors la souris. Si vous ne vous êtes pas trompé, le robot "
+    L"se connectera tout seul.";
+
+POINT centreOf(HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+TEST(WholeProgram, RoomNotFoundOpensThePickerAndADragOntoTheChatPanelAttaches) {
+    const std::wstring title = L"Salle glisser " + std::to_wstring(GetCurrentProcessId());
+    // Another browser class: the automatic search looks for "IEFrame" only.
+    room::RoomProcess roomProcess(widePath(WARDO_ROOM_EXE), title,
+                                  L"--nick Zorro_75 --class Navigateur --no-control");
+    ASSERT_NE(roomProcess.window(), nullptr);
+    roomProcess.command(L"notice Bienvenue dans la salle !");
+
+    const std::wstring appData = freshFolder(L"picker");
+    CreateDirectoryW((appData + L"\\Wardo").c_str(), nullptr);
+    std::ofstream(std::filesystem::path(appData + L"\\Wardo\\wardo.ini"))
+        << "[Parametres]\r\nAffWarning=N\r\n";
+    ProgramProcess program(widePath(WARDO_EXE), appData);
+    ASSERT_TRUE(program.started());
+    HWND startUp = waitForWindowText(program.id(), L"Connexion à la room", 15000);
+    ASSERT_NE(startUp, nullptr);
+    HWND button = waitForWindowText(program.id(), L"Connexion à la salle", 5000);
+    ASSERT_NE(button, nullptr);
+    PostMessageW(button, BM_CLICK, 0, 0);
+
+    HWND label = waitForWindowText(program.id(), kInstructions, 10000);
+    ASSERT_NE(label, nullptr);
+    HWND picker = GetAncestor(label, GA_ROOT);
+    EXPECT_EQ(windowText(picker), L"Connexion à la room");
+    // Shown, then put above all windows when it is activated.
+    EXPECT_TRUE(waitFor([&] { return (GetWindowLongW(picker, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 5000));
+    EXPECT_TRUE(IsWindowVisible(picker));
+    EXPECT_FALSE(IsWindowVisible(startUp));
+
+    // The drop point: the chat panel's own title strip, above its text pane.
+    HWND panel = chatPanel(roomProcess.window());
+    ASSERT_NE(panel, nullptr);
+    RECT strip{};
+    GetWindowRect(panel, &strip);
+    const POINT drop{strip.left + 40, strip.top + 12};
+    ASSERT_EQ(WindowFromPoint(drop), panel);
+    const POINT press = centreOf(label);
+    ASSERT_EQ(WindowFromPoint(press), label);
+
+    moveMouse(press);
+    pumpFor(100);  // the picker's window sets its pointer as the mouse comes over it
+    auto cursor = [] {
+        CURSORINFO info{};
+        info.cbSize = sizeof info;
+        GetCursorInfo(&info);
+        return info.hCursor;
+    };
+    const HCURSOR arrow = cursor();
+    leftButton(true);
+    moveMouse({(press.x + drop.x) / 2, (press.y + drop.y) / 2});
+    EXPECT_TRUE(waitFor([&] { return cursor() != arrow; }, 2000)) << "the hand shows during the drag";
+    moveMouse(drop);
+    pumpFor(400);  // the picker records the window under the cursor every 100 ms
+    leftButton(false);
+
+    EXPECT_TRUE(waitForRoomText(roomProcess.window(), "Zorro_75 : Salut la room !", 10000))
+        << roomText(roomProcess.window());
+    EXPECT_NE(waitForWindowText(program.id(), L"de Zorro_75", 10000), nullptr);
+    EXPECT_FALSE(IsWindowVisible(picker));
+    EXPECT_TRUE(program.running());
+}
+
+}  // namespace
+}  // namespace wardo::e2e
