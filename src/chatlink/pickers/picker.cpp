@@ -43,7 +43,7 @@ void Picker::press() {
     try {
         setMouseIcon(platform().files.programFolder() + L"H_MOVE.CUR");
     } catch (const text::RuntimeError&) {
-        // Without its cursor file the drag goes on under the picker's previous pointer.
+        // Without its cursor file the drag goes on all the same, under the pointer it already shows.
     }
 }
 
