@@ -102,6 +102,8 @@ void Principale::onLoad() {
     p.CompteurClicsFermeture = 0;
     Label2.setCaption(p.VersionRobot);
     p.DossierConfig = settings::DossierConfigFrom(platform().env);
+    InitSock();
+    if (platform().loop.quitting()) return;  // no free port: the program ends here
 
     p.MessageServeurPresent = false;
     p.CompteurVoicePrio = 0;
@@ -145,7 +147,7 @@ void Principale::onActivate() {
 void Principale::TimerDemarrage_Timer() {
     TimerDemarrage.setEnabled(false);
     if (program_.MessageServeurPresent) {
-        Label41.setCaption(program_.MessageServeur);
+        Label41.setCaption(text::left(program_.MessageServeur, kLongueurMessageServeur));
         FrameMsg.setLeft(kFrameMsgShown);
     }
     Frame6.setTop(kFrame6Hidden);

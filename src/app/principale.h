@@ -2,7 +2,11 @@
 // flags, connection phrase, watched nicknames), shows the first-run frame, then the button that attaches
 // the robot to the room. It also owns the attach and the identification of the robot's own nickname.
 #pragma once
+#include <memory>
+#include <optional>
+
 #include "app/program.h"
+#include "platform/network.h"
 #include "ui/basic_controls.h"
 #include "ui/check_box.h"
 #include "ui/form.h"
@@ -23,11 +27,20 @@ public:
     platform::WindowHandle ChercheIEFrame();
     void affichehandles();
     bool ReConnexAuto();
+    void InitSock();
+    void TraiteMsgIni(const Text& texte);
+
+    // The socket control `Socket`: open once InitSock has bound it; sends to the server's address.
+    bool SocketOuvert() const { return Socket_ && Socket_->isOpen(); }
+    std::optional<platform::SendError> SendData(const std::string& datagramme);
+    const platform::Endpoint& RemoteServeur() const { return RemoteServeur_; }
 
     // Frames are shown and hidden by moving them.
     static constexpr int kFrame1Shown = 0, kFrame1Hidden = 6500;        // Top
     static constexpr int kFrameMsgShown = 300, kFrameMsgHidden = 5000;  // Left
     static constexpr int kFrame6Shown = 200, kFrame6Hidden = 7000;      // Top
+    // The most of an information text that `Label41` shows: what its frame can hold, and more.
+    static constexpr long kLongueurMessageServeur = 2000;
 
     ui::Label Label1;
     ui::Label Label2;
@@ -62,8 +75,11 @@ private:
     void Connexionroom_Click();
     void Command11_Click();
     void ChercheNomBot();
+    void Socket_DataArrival(const platform::Datagram& datagramme);
 
     Program& program_;
+    std::unique_ptr<platform::DatagramSocket> Socket_;
+    platform::Endpoint RemoteServeur_;
 };
 
 }  // namespace wardo::app

@@ -4,6 +4,7 @@
 #include "chatlink/pickers/connex_man.h"
 #include "chatlink/pickers/connex_man2.h"
 #include "panel/reglages.h"
+#include "serverlink/message.h"
 #include "settings/settings_file.h"
 
 namespace wardo::app {
@@ -14,6 +15,7 @@ Program::Program(platform::Platform& p, ui::FormHost& host) : platform(p), runti
 Program::~Program() {
     connexMan2_.reset();
     connexMan_.reset();
+    message_.reset();
     reglages_.reset();
     principale_.reset();
 }
@@ -50,8 +52,14 @@ chatlink::ConnexMan2& Program::connexMan2() {
     return *connexMan2_;
 }
 
+serverlink::Message& Program::message() {
+    if (!message_) message_ = std::make_unique<serverlink::Message>(*this);
+    return *message_;
+}
+
 int Program::run() {
-    principale().show();
+    principale().load();  // its load ends the program when no datagram port is free
+    if (!platform.loop.quitting()) principale().show();
     platform.loop.runUntil([] { return false; });
     return exitCode_;
 }

@@ -17,6 +17,9 @@ namespace wardo::chatlink {
 class ConnexMan;
 class ConnexMan2;
 }  // namespace wardo::chatlink
+namespace wardo::serverlink {
+class Message;
+}
 
 namespace wardo::app {
 
@@ -116,6 +119,7 @@ public:
     bool reglagesCreated() const { return reglages_ != nullptr; }
     chatlink::ConnexMan& connexMan();
     chatlink::ConnexMan2& connexMan2();
+    serverlink::Message& message();  // the support-message window
 
     // Shows the start-up window and runs until the program ends; returns the exit code.
     int run();
@@ -127,6 +131,7 @@ private:
     std::unique_ptr<panel::Reglages> reglages_;
     std::unique_ptr<chatlink::ConnexMan> connexMan_;
     std::unique_ptr<chatlink::ConnexMan2> connexMan2_;
+    std::unique_ptr<serverlink::Message> message_;
     int exitCode_ = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
 #include "platform/files.h"
+#include "platform/network.h"
 #include "platform/window_system.h"
 
 namespace wardo::platform {
@@ -22,6 +23,7 @@ struct Platform {
     Files& files;
     Environment& env;
     Digest& digest;
+    Network& network;
     Screen screen;
 };
 

@@ -7,6 +7,7 @@
 #include "platform/sim/sim_event_loop.h"
 #include "platform/sim/sim_files.h"
 #include "platform/sim/sim_message_boxes.h"
+#include "platform/sim/sim_network.h"
 #include "platform/sim/sim_sounds.h"
 #include "platform/sim/sim_window_system.h"
 #include "platform/sim/temp_folder.h"
@@ -16,7 +17,8 @@ namespace wardo::platform::sim {
 class SimDesktop {
 public:
     SimDesktop()
-        : files(folder_.path()), platform_{windows, loop, boxes, sounds, files, env, digest, Screen{}} {}
+        : files(folder_.path()), platform_{windows, loop,   boxes,   sounds,  files,
+                                           env,     digest, network, Screen{}} {}
     SimDesktop(const SimDesktop&) = delete;
     SimDesktop& operator=(const SimDesktop&) = delete;
 
@@ -34,6 +36,7 @@ public:
     SimFiles files;
     SimEnvironment env;
     SimDigest digest;
+    SimNetwork network{loop};
 
     const std::filesystem::path& root() const { return folder_.path(); }
 

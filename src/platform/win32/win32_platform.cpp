@@ -5,7 +5,7 @@
 namespace wardo::platform::win32 {
 
 Win32Platform::Win32Platform()
-    : platform_{windows_, loop_, boxes_, sounds_, files_, env_, digest_, currentScreen()} {}
+    : platform_{windows_, loop_, boxes_, sounds_, files_, env_, digest_, network_, currentScreen()} {}
 
 Screen Win32Platform::currentScreen() {
     Screen screen;

@@ -6,6 +6,7 @@
 #include "platform/win32/win32_event_loop.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_network.h"
 #include "platform/win32/win32_sounds.h"
 #include "platform/win32/win32_window_system.h"
 
@@ -31,6 +32,7 @@ private:
     Win32Files files_;
     Win32Environment env_;
     Win32Digest digest_;
+    Win32Network network_{loop_};
     Platform platform_;
 };
 

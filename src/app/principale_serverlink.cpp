@@ -1,0 +1,62 @@
+// The start-up window's side of the link with the maker's server: the socket, the datagrams that
+// arrive on it, and the information text it stores for the end of start-up.
+#include "app/principale.h"
+#include "serverlink/frame/frame.h"
+#include "serverlink/message.h"
+#include "serverlink/server_link.h"
+
+namespace wardo::app {
+
+void Principale::InitSock() {
+    const std::string adresse = serverlink::AdresseServeur(program_);
+    if (!Socket_) {
+        Socket_ = platform().network.openDatagramSocket(
+            [this](platform::Datagram datagramme) { Socket_DataArrival(datagramme); });
+    }
+    if (!Socket_->isOpen()) {
+        bool lie = false;
+        for (int port = serverlink::frame::kFirstLocalPort; port <= serverlink::frame::kLastLocalPort && !lie;
+             ++port) {
+            Socket_->close();
+            lie = Socket_->bind("0.0.0.0", port);
+        }
+        if (!lie) {
+            platform().boxes.show(L"Impossible d'ouvrir un port !!", L"Wardo", platform::BoxButtons::Ok,
+                                  platform::BoxIcon::None);
+            program_.end(0);
+            return;
+        }
+    }
+    RemoteServeur_ = {adresse, serverlink::frame::kServerPort};
+}
+
+std::optional<platform::SendError> Principale::SendData(const std::string& datagramme) {
+    if (!Socket_) return platform::SendError{10038, L"Le port n'est pas ouvert."};
+    return Socket_->sendTo(RemoteServeur_, datagramme);
+}
+
+void Principale::Socket_DataArrival(const platform::Datagram& datagramme) {
+    if (!SocketOuvert()) return;
+    // Only the server speaks on this link: anything from another host or port is not read.
+    if (datagramme.from != RemoteServeur_) return;
+    try {
+        const Text message = serverlink::LitMessageServeur(program_, text::fromAnsi(datagramme.bytes));
+        if (message.empty()) return;
+        if (message == L"MSGOK") {
+            program_.message().MessageTransmis();
+        } else if (text::left(message, 6) == L"MSGINI") {
+            TraiteMsgIni(message);
+        }
+    } catch (const text::RuntimeError&) {
+        // A failure here drops the datagram; the link goes on.
+    }
+}
+
+void Principale::TraiteMsgIni(const Text& texte) {
+    Text t = text::replaceAll(texte, L"MSGINI", L"");
+    program_.MessageServeurPresent = true;
+    t = text::replaceAll(t, L"$", L"\r\n");
+    program_.MessageServeur = t;
+}
+
+}  // namespace wardo::app

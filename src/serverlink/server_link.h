@@ -1,0 +1,36 @@
+// The robot's side of the link with its maker's server: the scrambling and digest of the datagrams, the
+// sending of one message, the reading of one datagram, and where the server is.
+#pragma once
+#include "platform/files.h"
+#include "text/text.h"
+
+namespace wardo::app {
+class Program;
+}
+
+namespace wardo::serverlink {
+
+using text::Text;
+
+// The server's address when the settings name no other: the loopback, a placeholder until the real
+// server's address is known.
+inline constexpr const wchar_t* kAdresseServeurParDefaut = L"127.0.0.1";
+// The optional key of the section "Parametres" that points the robot at another server: the address
+// enciphered under CleTexte, in hexadecimal (`wardo-server --print-address ADDRESS` prints it).
+inline constexpr const wchar_t* kCleAdresseServeur = L"Serveur";
+
+Text Brouille(const Text& texte, const Text& cle);
+Text Debrouille(const Text& texte, const Text& cle);
+// The 32 lower-case hexadecimal digits of the MD5 digest of the text's ANSI bytes.
+Text Md5Texte(platform::Digest& digest, const Text& texte);
+
+// The message a received datagram carries, or "" when it is not a valid datagram.
+Text LitMessageServeur(app::Program& program, const Text& datagramme);
+// Sends one message to the server; a send the system refuses ends the program after its message box.
+void EnvoieServeur(app::Program& program, const Text& message);
+
+// The server's address: the one the settings name when it deciphers to a dotted IPv4 address, else
+// the built-in one.
+std::string AdresseServeur(app::Program& program);
+
+}  // namespace wardo::serverlink

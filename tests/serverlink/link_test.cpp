@@ -1,0 +1,151 @@
+// The link with the server: the port the robot binds, the datagrams it reads and the ones it drops,
+// the information text shown at the end of start-up, where the server is, and a failed send.
+#include <cctype>
+
+#include "cipher/crypt_text.h"
+#include "cipher/keys.h"
+#include "link_fixture.h"
+
+namespace wardo::serverlink::testing {
+namespace {
+
+class Link : public LinkTest {};
+
+TEST_F(Link, ReadsADatagramWithExactlyOneSeparatorAndItsOwnDigest) {
+    startUp();
+    const std::string key = tools::server::robotKey();
+    // "A" scrambled with the key's first character, 'o' (111): 65 + 111 = 176.
+    const std::string body = "\xB0";
+    const std::string sum = desk.digest.md5Hex(body);
+    std::string upper = sum;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const struct {
+        const char* name;
+        std::string datagram;
+        Text message;
+    } cases[] = {
+        {"one separator", body + "##" + sum, L"A"},
+        {"no separator", body + sum, L""},
+        {"two separators", body + "##" + sum + "##", L""},
+        {"three separators", body + "##" + "##" + sum + "##", L""},
+        {"digest in upper case", body + "##" + upper, L""},
+        {"damaged body", "\xB1##" + sum, L""},
+        {"empty", "", L""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LitMessageServeur(*program, text::fromAnsi(c.datagram)), c.message) << c.name;
+}
+
+TEST_F(Link, OnlyExactlyMsgokIsADeliveryNotice) {
+    startUp();
+    fromServer("MSGOK et plus");
+    EXPECT_FALSE(program->message().loaded());
+    fromServer("MSGOK");
+    EXPECT_TRUE(program->message().loaded());
+    EXPECT_FALSE(program->message().Envoi.visible());
+}
+
+TEST_F(Link, InformationTextLosesEveryMsginiAndTakesLineBreaksForDollars) {
+    startUp();
+    fromServer("MSGINILigne 1$Ligne 2");
+    EXPECT_TRUE(program->MessageServeurPresent);
+    EXPECT_EQ(program->MessageServeur, L"Ligne 1\r\nLigne 2");
+    fromServer("MSGINIBonjour MSGINI \xE0 tous");
+    EXPECT_EQ(program->MessageServeur, L"Bonjour  à tous");
+}
+
+TEST_F(Link, InformationTextThatCameDuringStartUpIsShownWhenItCompletes) {
+    auto& p = startUp();
+    server.sendInformation(robot(), "Maintenance ce soir$\xE0 22 h");
+    desk.loop.runFor(999);
+    EXPECT_EQ(p.FrameMsg.left(), 5000);
+    desk.loop.runFor(1);
+    EXPECT_EQ(p.FrameMsg.left(), 300);
+    EXPECT_EQ(p.Label41.caption(), L"Maintenance ce soir\r\nà 22 h");
+}
+
+TEST_F(Link, LongInformationTextIsCutToWhatTheFrameShows) {
+    auto& p = startUp();
+    fromServer("MSGINI" + std::string(60000, 'x'));
+    desk.loop.runFor(1000);
+    EXPECT_EQ(program->MessageServeur.size(), 60000u);
+    EXPECT_EQ(p.Label41.caption(), Text(2000, L'x'));
+}
+
+TEST_F(Link, DatagramsFromAnotherHostOrPortChangeNothing) {
+    startUp();
+    const std::string information = frame::build("MSGINIFaux", tools::server::robotKey(), desk.digest);
+    const std::string delivered = frame::build("MSGOK", tools::server::robotKey(), desk.digest);
+    for (const platform::Endpoint& from :
+         {platform::Endpoint{"10.0.0.7", 190}, platform::Endpoint{"127.0.0.1", 191}}) {
+        arrive(from, information);
+        arrive(from, delivered);
+    }
+    EXPECT_FALSE(program->MessageServeurPresent);
+    EXPECT_FALSE(program->message().loaded());
+}
+
+TEST_F(Link, BindsTheFirstFreePortFrom1752) {
+    for (int port = 1752; port <= 1760; ++port) desk.network.takePort(port);
+    startUp();
+    EXPECT_EQ(robotPort(), 1761);
+    EXPECT_TRUE(desk.boxes.shown().empty());
+}
+
+TEST_F(Link, NoFreePortEndsTheProgramAfterItsBox) {
+    for (int port = 1752; port <= 1800; ++port) desk.network.takePort(port);
+    desk.network.takePort(1751);
+    EXPECT_EQ(program->run(), 0);
+    ASSERT_EQ(desk.boxes.shown().size(), 1u);
+    EXPECT_EQ(desk.boxes.shown()[0].text, L"Impossible d'ouvrir un port !!");
+    EXPECT_EQ(desk.boxes.shown()[0].buttons, platform::BoxButtons::Ok);
+    EXPECT_TRUE(desk.loop.quitting());
+    EXPECT_FALSE(principale().visible());
+    EXPECT_FALSE(desk.network.bound(1801));
+}
+
+TEST_F(Link, ServerIsTheLoopbackUnlessTheSettingsNameAnother) {
+    startUp();
+    EXPECT_EQ(principale().RemoteServeur(), kServeur);
+}
+
+TEST_F(Link, SettingsKeyPointsTheRobotAtAnotherServer) {
+    const Text hex = cipher::TexteVersHex(cipher::CrypteTexte(L"192.0.2.10", cipher::CleTexte()), nullptr);
+    writeIni("[Parametres]\r\nServeur=" + text::toAnsi(hex) + "\r\n");
+    startUp();
+    EXPECT_EQ(principale().RemoteServeur(), (platform::Endpoint{"192.0.2.10", 190}));
+}
+
+TEST_F(Link, SettingsKeyThatIsNoAddressLeavesTheLoopback) {
+    startUp();
+    for (const Text clear : {L"serveur.exemple", L"300.1.1.1", L"1.2.3"}) {
+        const Text hex = cipher::TexteVersHex(cipher::CrypteTexte(clear, cipher::CleTexte()), nullptr);
+        writeIni("[Parametres]\r\nServeur=" + text::toAnsi(hex) + "\r\n");
+        EXPECT_EQ(AdresseServeur(*program), "127.0.0.1") << text::toAnsi(clear);
+    }
+    writeIni("[Parametres]\r\nServeur=zz\r\n");
+    EXPECT_EQ(AdresseServeur(*program), "127.0.0.1");
+}
+
+TEST_F(Link, RefusedSendEndsTheProgramAfterItsBox) {
+    const struct {
+        int code;
+        Text description, box;
+    } cases[] = {
+        {10014, L"Adresse incorrecte", L"Erreur ! vous devez être connecté sur internet pour continuer !"},
+        {10051, L"Réseau inaccessible", L"Réseau inaccessible"},
+    };
+    for (const auto& c : cases) {
+        platform::sim::SimDesktop desktop;
+        ui::HeadlessHost headless;
+        app::Program prog(desktop.platform(), headless);
+        desktop.network.failSends(platform::SendError{c.code, c.description});
+        EnvoieServeur(prog, L"MSGtest");
+        ASSERT_EQ(desktop.boxes.shown().size(), 1u);
+        EXPECT_EQ(desktop.boxes.shown()[0].text, c.box);
+        EXPECT_TRUE(desktop.loop.quitting());
+    }
+}
+
+}  // namespace
+}  // namespace wardo::serverlink::testing
