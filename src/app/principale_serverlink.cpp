@@ -8,7 +8,7 @@
 namespace wardo::app {
 
 void Principale::InitSock() {
-    const std::string adresse = serverlink::AdresseServeur(program_);
+    const platform::Endpoint serveur = serverlink::AdresseServeur(program_);
     if (!Socket_) {
         Socket_ = platform().network.openDatagramSocket(
             [this](platform::Datagram datagramme) { Socket_DataArrival(datagramme); });
@@ -27,7 +27,7 @@ void Principale::InitSock() {
             return;
         }
     }
-    RemoteServeur_ = {adresse, serverlink::frame::kServerPort};
+    RemoteServeur_ = serveur;
 }
 
 std::optional<platform::SendError> Principale::SendData(const std::string& datagramme) {

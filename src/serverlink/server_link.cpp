@@ -1,5 +1,7 @@
 #include "serverlink/server_link.h"
 
+#include <optional>
+
 #include "app/principale.h"
 #include "app/program.h"
 #include "cipher/crypt_text.h"
@@ -28,6 +30,20 @@ bool adresseIPv4(const std::string& a) {
         }
     }
     return dots == 3 && digits > 0;
+}
+
+// "ADDRESS" or "ADDRESS:PORT", the port from 1 to 65535; nothing when it is neither.
+std::optional<platform::Endpoint> serveurDe(const std::string& texte) {
+    const std::size_t colon = texte.find(':');
+    platform::Endpoint serveur{texte.substr(0, colon), frame::kServerPort};
+    if (!adresseIPv4(serveur.address)) return std::nullopt;
+    if (colon == std::string::npos) return serveur;
+    const std::string port = texte.substr(colon + 1);
+    if (port.empty() || port.size() > 5 || port.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    serveur.port = std::stoi(port);
+    if (serveur.port < 1 || serveur.port > 65535) return std::nullopt;
+    return serveur;
 }
 
 std::string dechiffre(const Text& hex, const Text& cle) {
@@ -68,13 +84,12 @@ void EnvoieServeur(app::Program& program, const Text& message) {
     program.end(0);
 }
 
-std::string AdresseServeur(app::Program& program) {
+platform::Endpoint AdresseServeur(app::Program& program) {
     const Text reglee = program.LitIni(L"Parametres", kCleAdresseServeur);
     if (!reglee.empty()) {
-        const std::string adresse = dechiffre(reglee, program.CleTexte);
-        if (adresseIPv4(adresse)) return adresse;
+        if (auto serveur = serveurDe(dechiffre(reglee, program.CleTexte))) return *serveur;
     }
-    return dechiffre(kAdresseServeurChiffree, program.CleTexte);
+    return {dechiffre(kAdresseServeurChiffree, program.CleTexte), frame::kServerPort};
 }
 
 }  // namespace wardo::serverlink

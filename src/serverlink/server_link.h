@@ -2,6 +2,7 @@
 // sending of one message, the reading of one datagram, and where the server is.
 #pragma once
 #include "platform/files.h"
+#include "platform/network.h"
 #include "text/text.h"
 
 namespace wardo::app {
@@ -15,8 +16,8 @@ using text::Text;
 // The server's address when the settings name no other: the loopback, a placeholder until the real
 // server's address is known.
 inline constexpr const wchar_t* kAdresseServeurParDefaut = L"127.0.0.1";
-// The optional key of the section "Parametres" that points the robot at another server: the address
-// enciphered under CleTexte, in hexadecimal (`wardo-server --print-address ADDRESS` prints it).
+// The optional key of the section "Parametres" that points the robot at another server: "ADDRESS" or
+// "ADDRESS:PORT" enciphered under CleTexte, in hexadecimal (`wardo-server --print-address` prints it).
 inline constexpr const wchar_t* kCleAdresseServeur = L"Serveur";
 
 Text Brouille(const Text& texte, const Text& cle);
@@ -29,8 +30,8 @@ Text LitMessageServeur(app::Program& program, const Text& datagramme);
 // Sends one message to the server; a send the system refuses ends the program after its message box.
 void EnvoieServeur(app::Program& program, const Text& message);
 
-// The server's address: the one the settings name when it deciphers to a dotted IPv4 address, else
-// the built-in one.
-std::string AdresseServeur(app::Program& program);
+// The server: the one the settings name when it deciphers to a dotted IPv4 address with an optional
+// port, else the built-in address; the port is 190 unless the settings give another.
+platform::Endpoint AdresseServeur(app::Program& program);
 
 }  // namespace wardo::serverlink

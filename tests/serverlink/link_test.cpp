@@ -110,21 +110,34 @@ TEST_F(Link, ServerIsTheLoopbackUnlessTheSettingsNameAnother) {
 }
 
 TEST_F(Link, SettingsKeyPointsTheRobotAtAnotherServer) {
-    const Text hex = cipher::TexteVersHex(cipher::CrypteTexte(L"192.0.2.10", cipher::CleTexte()), nullptr);
-    writeIni("[Parametres]\r\nServeur=" + text::toAnsi(hex) + "\r\n");
     startUp();
-    EXPECT_EQ(principale().RemoteServeur(), (platform::Endpoint{"192.0.2.10", 190}));
-}
-
-TEST_F(Link, SettingsKeyThatIsNoAddressLeavesTheLoopback) {
-    startUp();
-    for (const Text clear : {L"serveur.exemple", L"300.1.1.1", L"1.2.3"}) {
-        const Text hex = cipher::TexteVersHex(cipher::CrypteTexte(clear, cipher::CleTexte()), nullptr);
+    const struct {
+        const wchar_t* clear;
+        platform::Endpoint server;
+    } cases[] = {
+        {L"192.0.2.10", {"192.0.2.10", 190}},     {L"192.0.2.10:4190", {"192.0.2.10", 4190}},
+        {L"serveur.exemple", {"127.0.0.1", 190}}, {L"300.1.1.1", {"127.0.0.1", 190}},
+        {L"1.2.3", {"127.0.0.1", 190}},           {L"01.2.3.4", {"127.0.0.1", 190}},
+        {L"1.2.3.4:", {"127.0.0.1", 190}},        {L"1.2.3.4:65536", {"127.0.0.1", 190}},
+    };
+    for (const auto& c : cases) {
+        const Text hex = cipher::TexteVersHex(cipher::CrypteTexte(c.clear, cipher::CleTexte()), nullptr);
         writeIni("[Parametres]\r\nServeur=" + text::toAnsi(hex) + "\r\n");
-        EXPECT_EQ(AdresseServeur(*program), "127.0.0.1") << text::toAnsi(clear);
+        EXPECT_EQ(AdresseServeur(*program), c.server) << text::toAnsi(c.clear);
     }
     writeIni("[Parametres]\r\nServeur=zz\r\n");
-    EXPECT_EQ(AdresseServeur(*program), "127.0.0.1");
+    EXPECT_EQ(AdresseServeur(*program), kServeur);
+}
+
+TEST_F(Link, ServerOnAnotherPortIsTheOnlyOneHeard) {
+    const Text hex =
+        cipher::TexteVersHex(cipher::CrypteTexte(L"127.0.0.1:4190", cipher::CleTexte()), nullptr);
+    writeIni("[Parametres]\r\nServeur=" + text::toAnsi(hex) + "\r\n");
+    startUp();
+    fromServer("MSGINIdu port 190");
+    EXPECT_FALSE(program->MessageServeurPresent);
+    arrive({"127.0.0.1", 4190}, frame::build("MSGINIdu port 4190", tools::server::robotKey(), desk.digest));
+    EXPECT_EQ(program->MessageServeur, L"du port 4190");
 }
 
 TEST_F(Link, RefusedSendEndsTheProgramAfterItsBox) {

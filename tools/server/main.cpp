@@ -37,8 +37,8 @@ const char kUsage[] =
     "           quit\n"
     "       wardo-server [--address A] [--port P] --msgini HOST PORT[-LAST] TEXT\n"
     "         sends one information text and exits\n"
-    "       wardo-server --print-address ADDRESS\n"
-    "         prints ADDRESS enciphered, the value of the settings key Serveur of [Parametres]\n";
+    "       wardo-server --print-address ADDRESS[:PORT]\n"
+    "         prints it enciphered: the value of the robot's settings key Serveur of [Parametres]\n";
 
 std::mutex outputMutex;
 

@@ -1,0 +1,80 @@
+#include "server_process.h"
+
+#include "tools/room/win32/room_client.h"
+
+namespace wardo::e2e {
+
+ServerProcess::ServerProcess(const std::wstring& exePath, const std::wstring& arguments) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE childIn = nullptr, ourIn = nullptr, ourOut = nullptr, childOut = nullptr;
+    if (!CreatePipe(&childIn, &ourIn, &inherit, 0)) return;
+    platform::win32::ScopedKernelHandle childInput(childIn);
+    input_.reset(ourIn);
+    if (!CreatePipe(&ourOut, &childOut, &inherit, 0)) return;
+    platform::win32::ScopedKernelHandle childOutput(childOut);
+    output_.reset(ourOut);
+    SetHandleInformation(ourIn, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(ourOut, HANDLE_FLAG_INHERIT, 0);
+
+    std::wstring commandLine = L"\"" + room::windowsPathOf(exePath) + L"\" " + arguments;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdInput = childIn;
+    si.hStdOutput = childOut;
+    si.hStdError = childOut;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &si, &pi))
+        return;
+    process_.reset(pi.hProcess);
+    platform::win32::ScopedKernelHandle thread(pi.hThread);
+}
+
+ServerProcess::~ServerProcess() {
+    if (!process_) return;
+    command("quit");
+    if (WaitForSingleObject(process_.get(), 3000) != WAIT_OBJECT_0) {
+        TerminateProcess(process_.get(), 9);
+        WaitForSingleObject(process_.get(), 5000);
+    }
+}
+
+bool ServerProcess::command(const std::string& line) {
+    const std::string text = line + "\n";
+    DWORD written = 0;
+    return input_ &&
+           WriteFile(input_.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+           written == text.size();
+}
+
+const std::string& ServerProcess::output() {
+    DWORD available = 0;
+    while (output_ && PeekNamedPipe(output_.get(), nullptr, 0, nullptr, &available, nullptr) &&
+           available > 0) {
+        std::string chunk(available, '\0');
+        DWORD got = 0;
+        if (!ReadFile(output_.get(), chunk.data(), available, &got, nullptr) || got == 0) break;
+        read_.append(chunk, 0, got);
+    }
+    return read_;
+}
+
+bool ServerProcess::waitForOutput(const std::string& what, unsigned timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (output().find(what) == std::string::npos) {
+        if (GetTickCount64() >= deadline) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return true;
+}
+
+int ownServerPort(int salt) {
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    const auto mix =
+        static_cast<unsigned long long>(now.QuadPart) * 2654435761ull + GetCurrentProcessId() * 40503ull;
+    return 20000 + static_cast<int>((mix >> 4) % 20000) * 2 + salt;
+}
+
+}  // namespace wardo::e2e

@@ -1,0 +1,35 @@
+// The server simulator wardo-server.exe as a child process: commands written to its standard input,
+// what it prints read back from its standard output.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/scoped_win.h"
+
+namespace wardo::e2e {
+
+class ServerProcess {
+public:
+    ServerProcess(const std::wstring& exePath, const std::wstring& arguments);
+    ~ServerProcess();  // asks it to quit, then ends it
+    ServerProcess(const ServerProcess&) = delete;
+    ServerProcess& operator=(const ServerProcess&) = delete;
+
+    bool started() const { return static_cast<bool>(process_); }
+    bool command(const std::string& line);
+    // Polls its output for up to `timeoutMs` until it holds `what`.
+    bool waitForOutput(const std::string& what, unsigned timeoutMs);
+    const std::string& output();
+
+private:
+    platform::win32::ScopedKernelHandle process_;
+    platform::win32::ScopedKernelHandle input_;
+    platform::win32::ScopedKernelHandle output_;
+    std::string read_;
+};
+
+// A port of the loopback for a server of this run's own, so that runs side by side never share one.
+int ownServerPort(int salt);
+
+}  // namespace wardo::e2e

@@ -1,0 +1,82 @@
+// The link with the server in the real program, against the server simulator on the loopback: an
+// information text sent during start-up shows when start-up completes; one from another port does not.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "e2e_support.h"
+#include "server_process.h"
+
+namespace wardo::e2e {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+std::wstring serverAt(int port) {
+    return L"--address 127.0.0.1 --port " + std::to_wstring(port);
+}
+
+class ServerLinkE2e : public ::testing::Test {
+protected:
+    // A settings folder that points the robot at 127.0.0.1:`port`, enciphered by the simulator.
+    std::wstring settingsFor(int port) {
+        ServerProcess print(widePath(WARDO_SERVER_EXE),
+                            L"--print-address 127.0.0.1:" + std::to_wstring(port));
+        EXPECT_TRUE(print.waitForOutput("\n", 10000));
+        const std::string hex = print.output().substr(0, 64);
+        const std::wstring appData = freshFolder(L"serverlink");
+        CreateDirectoryW((appData + L"\\Wardo").c_str(), nullptr);
+        std::ofstream(std::filesystem::path(appData + L"\\Wardo\\wardo.ini"))
+            << "[Parametres]\r\nAffWarning=N\r\nServeur=" << hex << "\r\n";
+        return appData;
+    }
+
+    // Starts the program while `sender` sends the information text to every port the robot may bind,
+    // until the waiting frame has left; returns the frame of the information text.
+    HWND startUpWhileSending(ServerProcess& sender, const std::wstring& appData) {
+        program = std::make_unique<ProgramProcess>(widePath(WARDO_EXE), appData);
+        EXPECT_TRUE(program->started());
+        HWND waiting = nullptr;
+        const ULONGLONG start = GetTickCount64();
+        while (GetTickCount64() - start < 20000) {
+            sender.command("msgini 127.0.0.1 1752-1800 Information$du serveur");
+            if (!waiting) {
+                HWND label = waitForWindowText(program->id(), L"Connexion au serveur ... Un instant SVP", 0);
+                if (label) waiting = GetParent(label);
+            }
+            if (waiting && placeInWindow(waiting).y * kTwipsPerPixel > 6000) break;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        }
+        EXPECT_NE(waiting, nullptr);
+        HWND button = waitForWindowText(program->id(), L"OK, j'ai bien noté", 5000);
+        return button ? GetParent(button) : nullptr;
+    }
+
+    std::unique_ptr<ProgramProcess> program;
+};
+
+TEST_F(ServerLinkE2e, InformationTextSentDuringStartUpShowsWhenItCompletes) {
+    const int port = ownServerPort(0);
+    ServerProcess server(widePath(WARDO_SERVER_EXE), serverAt(port));
+    ASSERT_TRUE(server.waitForOutput("listening on", 10000)) << server.output();
+    HWND frame = startUpWhileSending(server, settingsFor(port));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(placeInWindow(frame).x * kTwipsPerPixel, 300);
+    EXPECT_NE(waitForWindowText(program->id(), L"Information\r\ndu serveur", 1000), nullptr);
+}
+
+TEST_F(ServerLinkE2e, InformationTextFromAnotherPortChangesNothing) {
+    const int port = ownServerPort(0);
+    ServerProcess stranger(widePath(WARDO_SERVER_EXE), serverAt(port + 1));
+    ASSERT_TRUE(stranger.waitForOutput("listening on", 10000)) << stranger.output();
+    HWND frame = startUpWhileSending(stranger, settingsFor(port));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(placeInWindow(frame).x * kTwipsPerPixel, 4995);  // Left 5000 twips, to the pixel
+    EXPECT_EQ(waitForWindowText(program->id(), L"Information\r\ndu serveur", 0), nullptr);
+}
+
+}  // namespace
+}  // namespace wardo::e2e
