@@ -10,7 +10,8 @@
 namespace wardo::serverlink {
 namespace {
 
-// kAdresseServeurParDefaut enciphered under CleTexte, as the program keeps it.
+// The server's address when the settings name no other, enciphered under CleTexte: the loopback
+// 127.0.0.1, a placeholder until the real server's address is known.
 constexpr const wchar_t* kAdresseServeurChiffree =
     L"98B192FA8B45A3E2EA0CE229EE3B6D6E5AEBD88FA6AE8BF502974F3C39E50AF3";
 

@@ -13,9 +13,6 @@ namespace wardo::serverlink {
 
 using text::Text;
 
-// The server's address when the settings name no other: the loopback, a placeholder until the real
-// server's address is known.
-inline constexpr const wchar_t* kAdresseServeurParDefaut = L"127.0.0.1";
 // The optional key of the section "Parametres" that points the robot at another server: "ADDRESS" or
 // "ADDRESS:PORT" enciphered under CleTexte, in hexadecimal (`wardo-server --print-address` prints it).
 inline constexpr const wchar_t* kCleAdresseServeur = L"Serveur";

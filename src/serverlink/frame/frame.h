@@ -16,11 +16,9 @@ inline constexpr int kFirstLocalPort = 1752;
 inline constexpr int kLastLocalPort = 1800;
 
 // Message kinds: the first characters of the message in clear.
-inline constexpr std::string_view kSupport = "MSG";           // to the server: a support message
-inline constexpr std::string_view kDelivered = "MSGOK";       // from the server, exactly this
-inline constexpr std::string_view kInformation = "MSGINI";    // from the server, then the text
-inline constexpr char kLineBreak = '$';                       // stands for CR LF in an information text
-inline constexpr std::string_view kFieldSeparator = "#\xA3";  // "#£" between a support message's fields
+inline constexpr std::string_view kSupport = "MSG";         // to the server: a support message
+inline constexpr std::string_view kDelivered = "MSGOK";     // from the server, exactly this
+inline constexpr std::string_view kInformation = "MSGINI";  // from the server, then the text
 
 // Adds the key's codes over the text's, wrapping past 255 by subtracting 255 (so 256 gives 1 and 255
 // stays); the key is walked again from its first character when the text is longer.
