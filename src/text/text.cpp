@@ -80,13 +80,6 @@ std::vector<Text> splitCrLf(const Text& s) {
 
 namespace {
 
-// Windows-1252 bytes 0x80..0x9F; 0 marks the five unassigned bytes, which map to the C1 control of
-// the same value as the system's conversion does.
-constexpr char16_t kCp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 wchar_t lowerChar(wchar_t c) {
     if (c >= L'A' && c <= L'Z') return static_cast<wchar_t>(c + 32);
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<wchar_t>(c + 32);
@@ -132,41 +125,6 @@ Text lower(const Text& s) {
 Text upper(const Text& s) {
     Text out(s);
     for (auto& c : out) c = upperChar(c);
-    return out;
-}
-
-std::string toAnsi(const Text& s) {
-    std::string out;
-    out.reserve(s.size());
-    for (wchar_t c : s) {
-        const auto u = static_cast<std::uint32_t>(c);
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out.push_back(static_cast<char>(u));
-            continue;
-        }
-        char byte = '?';
-        for (int i = 0; i < 32; ++i) {
-            const std::uint32_t mapped = kCp1252High[i] ? kCp1252High[i] : 0x80u + static_cast<unsigned>(i);
-            if (mapped == u) {
-                byte = static_cast<char>(0x80 + i);
-                break;
-            }
-        }
-        out.push_back(byte);
-    }
-    return out;
-}
-
-Text fromAnsi(const std::string& bytes) {
-    Text out;
-    out.reserve(bytes.size());
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b >= 0x80 && b < 0xA0 && kCp1252High[b - 0x80])
-            out.push_back(static_cast<wchar_t>(kCp1252High[b - 0x80]));
-        else
-            out.push_back(static_cast<wchar_t>(b));
-    }
     return out;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/runtime_error.h"
@@ -40,10 +41,10 @@ std::vector<Text> split(const Text& s, const Text& separator);
 Text lower(const Text& s);
 Text upper(const Text& s);
 
-// Conversions through the system's ANSI code page (Windows-1252). A character the code page cannot
-// hold becomes '?'.
-std::string toAnsi(const Text& s);
-Text fromAnsi(const std::string& bytes);
+// Conversions through the system's ANSI code page (text/ansi_code_page.h: Windows-1252 unless the
+// platform installed the system's). A character the code page cannot hold becomes '?'.
+std::string toAnsi(std::wstring_view s);
+Text fromAnsi(std::string_view bytes);
 // Plain ASCII literal to Text, for infrastructure names.
 Text widen(const char* ascii);
 

@@ -2,10 +2,15 @@
 
 #include <windows.h>
 
+#include "platform/win32/win32_code_page.h"
+
 namespace wardo::platform::win32 {
 
+// Texts cross to other windows and the settings file in the system's code page from here on.
 Win32Platform::Win32Platform()
-    : platform_{windows_, loop_, boxes_, sounds_, files_, env_, digest_, network_, currentScreen()} {}
+    : platform_{windows_, loop_, boxes_, sounds_, files_, env_, digest_, network_, currentScreen()} {
+    text::useAnsiCodePage(&systemCodePage());
+}
 
 Screen Win32Platform::currentScreen() {
     Screen screen;
