@@ -100,6 +100,21 @@ TEST_F(SimWindowSystemTest, HooksSupplyTextAndReceiveMessagesAndTheLogRecordsThe
     EXPECT_TRUE(ws.log().empty());
 }
 
+TEST_F(SimWindowSystemTest, AKeptTextIsReadThroughItsViewAndALogTurnedOffRecordsNothing) {
+    auto edit = ws.create(ws.create(ws.desktop(), "Frame"), "Edit");
+    const std::string kept = "a kept text";
+    ws.hooks(edit).text = [] { return std::string("never read"); };
+    ws.hooks(edit).textView = [&]() -> std::string_view { return kept; };
+    ws.setLogging(false);
+    EXPECT_EQ(ws.getTextLength(edit), 11);
+    EXPECT_EQ(ws.getText(edit, 7), "a kept");
+    ws.setText(edit, "x");
+    EXPECT_TRUE(ws.log().empty());
+    ws.setLogging(true);
+    ws.getText(edit, 100);
+    EXPECT_EQ(ws.log().back().text, kept);
+}
+
 TEST_F(SimWindowSystemTest, AHookMayDestroyItsOwnWindow) {
     auto top = ws.create(ws.desktop(), "Frame");
     auto button = ws.create(top, "Button");

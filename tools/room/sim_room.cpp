@@ -66,7 +66,7 @@ void SimRoom::build(const SimRoomOptions& o) {
         text_ = ws_.create(panel_, "RichEdit20W", "", kChild);
         ws_.setRect(text_, Rect{120, 160, 880, 560});
         // The pane's text is read twice per poll (length, then text): convert it once per change.
-        ws_.hooks(text_).text = [this] {
+        ws_.hooks(text_).textView = [this]() -> std::string_view {
             if (textStale_) {
                 ansiText_ = text::toAnsi(model_->text());
                 textStale_ = false;

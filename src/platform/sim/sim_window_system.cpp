@@ -8,9 +8,9 @@ namespace wardo::platform::sim {
 namespace {
 
 // The A functions copy at most bufferSize - 1 bytes and always end the buffer.
-std::string cut(const std::string& s, long bufferSize) {
+std::string cut(std::string_view s, long bufferSize) {
     if (bufferSize <= 0) return {};
-    return s.substr(0, static_cast<std::size_t>(bufferSize - 1));
+    return std::string(s.substr(0, static_cast<std::size_t>(bufferSize - 1)));
 }
 
 }  // namespace
@@ -161,26 +161,32 @@ bool SimWindowSystem::isWindow(WindowHandle h) {
 }
 
 void SimWindowSystem::record(MessageKind kind, WindowHandle w, std::string text, bool delivered) {
-    log_.push_back(SentMessage{kind, w, std::move(text), clock_.nowMs(), delivered});
+    if (logging_) log_.push_back(SentMessage{kind, w, std::move(text), clock_.nowMs(), delivered});
 }
 
-std::string SimWindowSystem::controlText(WindowHandle h) {
-    Window* w = find(h);
+// A view of the control's text; `scratch` holds it when a hook makes it afresh.
+std::string_view SimWindowSystem::controlText(WindowHandle h, std::string& scratch) {
+    const Window* w = find(h);
     if (!w) return {};
-    return w->hooks.text ? w->hooks.text() : w->title;
+    if (w->hooks.textView) return w->hooks.textView();
+    if (!w->hooks.text) return w->title;
+    scratch = w->hooks.text();
+    return scratch;
 }
 
 long SimWindowSystem::getTextLength(WindowHandle h) {
     bool live = find(h) != nullptr;
-    std::string t = controlText(h);
+    std::string scratch;
+    const auto length = static_cast<long>(controlText(h, scratch).size());
     record(MessageKind::GetTextLength, h, {}, live);
-    return static_cast<long>(t.size());
+    return length;
 }
 
 std::string SimWindowSystem::getText(WindowHandle h, long bufferSize) {
     bool live = find(h) != nullptr;
-    std::string t = cut(controlText(h), bufferSize);
-    record(MessageKind::GetText, h, t, live);
+    std::string scratch;
+    std::string t = cut(controlText(h, scratch), bufferSize);
+    if (logging_) record(MessageKind::GetText, h, t, live);
     return t;
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/sim/sim_event_loop.h"
@@ -36,7 +37,10 @@ struct SentMessage {
 
 // How a hosted control behaves; members left empty give a plain window that keeps its own text.
 struct ControlHooks {
-    std::function<std::string()> text;                  // WM_GETTEXT / WM_GETTEXTLENGTH
+    std::function<std::string()> text;  // WM_GETTEXT / WM_GETTEXTLENGTH
+    // The same for a control that keeps its text: a view of it, valid until the control changes. Read
+    // without a copy, and before `text`.
+    std::function<std::string_view()> textView;
     std::function<void(const std::string&)> onSetText;  // WM_SETTEXT
     std::function<void()> onMouseDown;
     std::function<void()> onMouseUp;
@@ -70,6 +74,8 @@ public:
     const std::vector<SentMessage>& log() const { return log_; }
     std::vector<SentMessage> logFor(WindowHandle w) const;
     void clearLog() { log_.clear(); }
+    // On by default. Off, nothing is recorded: for long runs that read large texts again and again.
+    void setLogging(bool on) { logging_ = on; }
 
     // --- WindowSystem ---
     WindowHandle desktop() override { return kDesktop; }
@@ -107,7 +113,7 @@ private:
 
     Window* find(WindowHandle w);
     const Window* find(WindowHandle w) const;
-    std::string controlText(WindowHandle w);
+    std::string_view controlText(WindowHandle w, std::string& scratch);
     void record(MessageKind kind, WindowHandle w, std::string text, bool delivered);
     WindowHandle deepestAt(WindowHandle w, Point p) const;
     void placeInZOrder(WindowHandle w);
@@ -118,6 +124,7 @@ private:
     WindowHandle active_ = 0;
     Point cursor_;
     std::vector<SentMessage> log_;
+    bool logging_ = true;
 };
 
 }  // namespace wardo::platform::sim
