@@ -1,31 +1,79 @@
-// Reading the room's whole text and splitting it into lines, as the robot does after every attach and
-// on every poll: the cost as the room's text grows.
+// Reading the room's text pane: at every tick of the poller (200 ms) for the newest complete line, and
+// once per attach for the identification, beside a plain copy of the same text out of the pane. The
+// room's text grows all evening, so the read must stay close to the copy at every size.
 #include <benchmark/benchmark.h>
 
+#include "allocation_count.h"
 #include "chatlink/identification.h"
+#include "monitor/room_text_reader.h"
 #include "platform/sim/sim_desktop.h"
 #include "tools/room/sim_room.h"
 
 namespace {
 
-void ReadAndSplitRoomText(benchmark::State& state) {
-    wardo::platform::sim::SimDesktop desk;
-    wardo::room::SimRoom room(desk.windows, desk.loop);
-    std::wstring text;
-    for (long i = 0; i < state.range(0); ++i)
-        text += L"(21:05) Membre" + std::to_wstring(i % 50) + L" : bonsoir la salle\r\n";
-    room.model().appendRaw(text);
-    wardo::chatlink::RoomLink link(desk.platform());
-    link.HandleTexteChat = room.textPane();
-    std::size_t lines = 0;
-    for (auto _ : state) {
-        const auto all = wardo::text::splitCrLf(wardo::chatlink::LitTexteSalle(link));
-        lines = all.size();
-        benchmark::DoNotOptimize(lines);
+using wardo::text::Text;
+
+// A room whose text pane holds about `bytes` bytes of chat lines, all complete; the message log is off,
+// as a program running for hours would need.
+struct Room {
+    explicit Room(long bytes) {
+        desk.windows.setLogging(false);
+        Text text;
+        for (long i = 0; static_cast<long>(text.size()) < bytes; ++i)
+            text += L"(21:05) Membre" + std::to_wstring(i % 50) + L" : bonsoir la salle, ça va ?\r\n";
+        room.model().appendRaw(text);
+        link.HandleTexteChat = room.textPane();
+        lines = static_cast<double>(wardo::text::splitCrLf(text).size() - 1);
+        length = desk.windows.getTextLength(room.textPane());
     }
-    state.counters["lines"] = static_cast<double>(lines);
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
+
+    wardo::platform::sim::SimDesktop desk;
+    wardo::room::SimRoom room{desk.windows, desk.loop};
+    wardo::chatlink::RoomLink link{desk.platform()};
+    double lines = 0;
+    long length = 0;
+};
+
+// Runs `read` and reports the text's size, its lines and the allocations of one read.
+template <typename Read>
+void measure(benchmark::State& state, Read read) {
+    Room r(state.range(0));
+    read(r);  // the pane converts the room's text once per change, not at every read
+    const long long before = allocationCount();
+    for (auto _ : state) read(r);
+    state.counters["allocs"] = benchmark::Counter(static_cast<double>(allocationCount() - before),
+                                                  benchmark::Counter::kAvgIterations);
+    state.counters["lines"] = r.lines;
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * r.length);
 }
-BENCHMARK(ReadAndSplitRoomText)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// The least any read of the pane costs: its whole text copied out once (WM_GETTEXT).
+void CopyOfThePane(benchmark::State& state) {
+    measure(state, [](Room& r) {
+        std::string copy = r.desk.windows.getText(r.room.textPane(), r.length + 1);
+        benchmark::DoNotOptimize(copy);
+    });
+}
+
+// The poller's read at every tick.
+void NewestCompleteLine(benchmark::State& state) {
+    measure(state, [](Room& r) {
+        auto line = wardo::monitor::LitDerniereLigneChat(r.link);
+        benchmark::DoNotOptimize(line);
+    });
+}
+
+// The identification's read after every attach: the whole text converted and split into lines.
+void WholeTextInLines(benchmark::State& state) {
+    measure(state, [](Room& r) {
+        auto lines = wardo::text::splitCrLf(wardo::chatlink::LitTexteSalle(r.link));
+        benchmark::DoNotOptimize(lines);
+    });
+}
+
+#define ROOM_SIZES Arg(10 << 10)->Arg(100 << 10)->Arg(1 << 20)->Unit(benchmark::kMicrosecond)
+BENCHMARK(CopyOfThePane)->ROOM_SIZES;
+BENCHMARK(NewestCompleteLine)->ROOM_SIZES;
+BENCHMARK(WholeTextInLines)->ROOM_SIZES;
 
 }  // namespace
