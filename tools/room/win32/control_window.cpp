@@ -35,8 +35,12 @@ HWND make(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int
 ControlWindow::ControlWindow(RoomWindow& room, const Text& title) : room_(room) {
     registerWindowClass(kClass, &windowProc);
     const Text caption = L"Contrôle du salon - " + title;
+    // Beside the room, level with its top.
+    RECT beside{};
+    GetWindowRect(room.frame(), &beside);
     window_.reset(CreateWindowExW(0, kClass, caption.c_str(), WS_OVERLAPPED | WS_CAPTION | WS_MINIMIZEBOX,
-                                  860, 20, 330, 300, nullptr, nullptr, GetModuleHandleW(nullptr), this));
+                                  beside.right + 20, beside.top, 330, 300, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), this));
     if (!window_) throw std::runtime_error("room: cannot create the control window");
     HWND w = window_.get();
     make(w, L"Static", L"Pseudo", SS_LEFT, 10, 12, 60, 20);

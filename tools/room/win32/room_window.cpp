@@ -2,6 +2,7 @@
 
 #include <richedit.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/win32/window_text.h"
@@ -34,6 +35,16 @@ RoomWindow* owner(HWND hwnd, UINT msg, LPARAM lp) {
     return reinterpret_cast<RoomWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
+// The room opens at the bottom left of the work area. The robot keeps its own windows above all others,
+// at the top left of the screen or in its middle, and the room's lines begin at the left of the pane,
+// the first ones at its top: a room opened at the top left had them all under the robot's panel.
+POINT roomPlace(int height) {
+    constexpr int kMargin = 20;
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return POINT{work.left + kMargin, std::max(work.top + kMargin, work.bottom - height - kMargin)};
+}
+
 Text localHourMinute() {
     SYSTEMTIME t{};
     GetLocalTime(&t);
@@ -62,9 +73,11 @@ void RoomWindow::buildTree(const RoomOptions& options) {
     const DWORD frameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     RECT outer{0, 0, kWidth, kHeight};
     AdjustWindowRectEx(&outer, frameStyle, FALSE, 0);
-    frame_.reset(CreateWindowExW(0, options.browserClass.c_str(), options.title.c_str(), frameStyle, 20, 20,
-                                 outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                                 GetModuleHandleW(nullptr), this));
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    const POINT place = roomPlace(height);
+    frame_.reset(CreateWindowExW(0, options.browserClass.c_str(), options.title.c_str(), frameStyle, place.x,
+                                 place.y, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), this));
     if (!frame_) throw std::runtime_error("room: cannot create the browser window");
 
     // The browser's bars, then the page: the 5th child.
