@@ -14,6 +14,8 @@ public:
     virtual bool writeAllAtomic(const std::wstring& path, const std::string& bytes) = 0;
     virtual bool fileExists(const std::wstring& path) = 0;
     virtual bool folderExists(const std::wstring& path) = 0;
+    // Creates one folder inside an existing one; true when the folder exists afterwards.
+    virtual bool createFolder(const std::wstring& path) = 0;
     virtual bool copyReplacing(const std::wstring& from, const std::wstring& to) = 0;
     virtual std::vector<std::wstring> listFiles(const std::wstring& folder, const std::wstring& pattern) = 0;
     virtual std::vector<std::wstring> listFolders(const std::wstring& folder) = 0;

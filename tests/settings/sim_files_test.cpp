@@ -69,6 +69,22 @@ TEST_F(SimFilesTest, WritesNeedTheirFolderAndCopiesReplace) {
     EXPECT_EQ(files.programFolder(), L"C:\\Program Files\\Wardo\\");
 }
 
+TEST_F(SimFilesTest, FoldersAreCreatedOneLevelAtATimeAndDisksFillUp) {
+    EXPECT_FALSE(files.createFolder(L"C:\\Wardo\\Sons\\"));  // its parent is missing
+    EXPECT_TRUE(files.createFolder(L"C:\\Wardo"));
+    EXPECT_TRUE(files.createFolder(L"c:\\WARDO\\Sons\\"));
+    EXPECT_TRUE(files.createFolder(L"C:\\Wardo\\sons"));  // already there
+    EXPECT_TRUE(fs::is_directory(folder.path() / "C/Wardo/Sons"));
+
+    files.setWritesLeft(1);
+    EXPECT_TRUE(files.writeAllAtomic(L"C:\\Wardo\\a.txt", "1"));
+    EXPECT_FALSE(files.writeAllAtomic(L"C:\\Wardo\\a.txt", "2"));
+    EXPECT_FALSE(files.copyReplacing(L"C:\\Wardo\\a.txt", L"C:\\Wardo\\b.txt"));
+    EXPECT_EQ(files.readAll(L"C:\\Wardo\\a.txt"), "1");
+    files.setWritesLeft(std::nullopt);
+    EXPECT_TRUE(files.writeAllAtomic(L"C:\\Wardo\\a.txt", "3"));
+}
+
 TEST(SimEnvironmentTest, VariablesIgnoreCaseAndPagesAreRecorded) {
     SimEnvironment env;
     EXPECT_EQ(env.variable(L"APPDATA"), std::nullopt);

@@ -71,6 +71,10 @@ TEST(Win32Files, ListingsCopiesDrivesAndProgramFolder) {
     EXPECT_TRUE(files.copyReplacing(folder.wide() + L"b.wav", folder.wide() + L"c.txt"));
     EXPECT_EQ(files.readAll(folder.wide() + L"c.txt"), "b.wav");
     EXPECT_FALSE(files.copyReplacing(folder.wide() + L"none.wav", folder.wide() + L"d.wav"));
+    EXPECT_FALSE(files.createFolder(folder.wide() + L"absent\\Sons\\"));
+    EXPECT_TRUE(files.createFolder(folder.wide() + L"Sons\\"));
+    EXPECT_TRUE(files.createFolder(folder.wide() + L"SONS"));
+    EXPECT_TRUE(files.folderExists(folder.wide() + L"Sons"));
 
     const auto drives = files.listDrives();
     EXPECT_NE(std::find(drives.begin(), drives.end(), L"C:\\"), drives.end());

@@ -124,6 +124,7 @@ bool SimFiles::writeAllAtomic(const std::wstring& path, const std::string& bytes
     std::error_code ec;
     if (refused_.count(host) || !fs::is_directory(host.parent_path(), ec) || fs::is_directory(host, ec))
         return false;
+    if (writesLeft_ && *writesLeft_ <= 0) return false;
     static std::atomic<unsigned> counter{0};
     const fs::path temp = host.parent_path() / ("~wrd" + std::to_string(counter++) + ".tmp");
     {
@@ -142,6 +143,7 @@ bool SimFiles::writeAllAtomic(const std::wstring& path, const std::string& bytes
         fs::remove(temp, ec);
         return false;
     }
+    if (writesLeft_) --*writesLeft_;
     return true;
 }
 
@@ -153,6 +155,14 @@ bool SimFiles::fileExists(const std::wstring& path) {
 bool SimFiles::folderExists(const std::wstring& path) {
     std::error_code ec;
     return fs::is_directory(hostPath(path), ec);
+}
+
+bool SimFiles::createFolder(const std::wstring& path) {
+    const auto host = hostPath(path);
+    std::error_code ec;
+    if (fs::is_directory(host, ec)) return true;
+    if (refused_.count(host) || !fs::is_directory(host.parent_path(), ec)) return false;
+    return fs::create_directory(host, ec);
 }
 
 bool SimFiles::copyReplacing(const std::wstring& from, const std::wstring& to) {

@@ -20,6 +20,7 @@ public:
     bool writeAllAtomic(const std::wstring& path, const std::string& bytes) override;
     bool fileExists(const std::wstring& path) override;
     bool folderExists(const std::wstring& path) override;
+    bool createFolder(const std::wstring& path) override;
     bool copyReplacing(const std::wstring& from, const std::wstring& to) override;
     // Names only (no folder), sorted without regard to case; the pattern takes "*" and "?".
     std::vector<std::wstring> listFiles(const std::wstring& folder, const std::wstring& pattern) override;
@@ -32,6 +33,9 @@ public:
     // "system" refuses, as a read-only file or a full disk would.
     void setProgramFolder(const std::wstring& folder) { programFolder_ = folder; }
     void setWriteRefused(const std::wstring& path, bool refused);
+    // After `count` more successful writes, every write is refused, as on a disk that fills up;
+    // nullopt lifts the limit.
+    void setWritesLeft(std::optional<int> count) { writesLeft_ = count; }
 
     // The host path that a Windows path maps to (folders along it matched without regard to case).
     std::filesystem::path hostPath(const std::wstring& path) const;
@@ -40,6 +44,7 @@ private:
     std::filesystem::path root_;
     std::wstring programFolder_ = L"C:\\Program Files\\Wardo\\";
     std::set<std::filesystem::path> refused_;
+    std::optional<int> writesLeft_;
 };
 
 }  // namespace wardo::platform::sim

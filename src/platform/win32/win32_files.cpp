@@ -144,6 +144,10 @@ bool Win32Files::folderExists(const std::wstring& path) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool Win32Files::createFolder(const std::wstring& path) {
+    return CreateDirectoryW(withoutNul(path).c_str(), nullptr) != 0 || folderExists(path);
+}
+
 bool Win32Files::copyReplacing(const std::wstring& from, const std::wstring& to) {
     return CopyFileW(withoutNul(from).c_str(), withoutNul(to).c_str(), FALSE) != 0;
 }

@@ -11,6 +11,7 @@ public:
     bool writeAllAtomic(const std::wstring& path, const std::string& bytes) override;
     bool fileExists(const std::wstring& path) override;
     bool folderExists(const std::wstring& path) override;
+    bool createFolder(const std::wstring& path) override;
     bool copyReplacing(const std::wstring& from, const std::wstring& to) override;
     // Names only, sorted without regard to case.
     std::vector<std::wstring> listFiles(const std::wstring& folder, const std::wstring& pattern) override;
