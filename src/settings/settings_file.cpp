@@ -31,11 +31,17 @@ text::Text LitIni(platform::Files& files, const text::Text& section, const text:
 
 void EcritIni(platform::Files& files, const text::Text& section, const text::Text& key,
               const text::Text& value, const text::Text& file) {
+    EcritIniGroupe(files, {{section, key, value}}, file);
+}
+
+bool EcritIniGroupe(platform::Files& files, const std::vector<IniEntry>& entries, const text::Text& file) {
     auto content = files.readAll(file);
-    // A file that exists but cannot be read must not be replaced by one holding only this entry.
-    if (!content && files.fileExists(file)) return;
-    files.writeAllAtomic(
-        file, iniWrite(content.value_or(""), throughAnsi(section), throughAnsi(key), throughAnsi(value)));
+    // A file that exists but cannot be read must not be replaced by one holding only these entries.
+    if (!content && files.fileExists(file)) return false;
+    std::string bytes = content.value_or("");
+    for (const IniEntry& e : entries)
+        bytes = iniWrite(bytes, throughAnsi(e.section), throughAnsi(e.key), throughAnsi(e.value));
+    return files.writeAllAtomic(file, bytes);
 }
 
 }  // namespace wardo::settings

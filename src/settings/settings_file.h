@@ -1,5 +1,7 @@
 // The settings file "wardo.ini" in the configuration folder: the program's only way to read and write it.
 #pragma once
+#include <vector>
+
 #include "platform/files.h"
 #include "text/text.h"
 
@@ -20,5 +22,16 @@ text::Text LitIni(platform::Files& files, const text::Text& section, const text:
 // value silently; the folder is never created.
 void EcritIni(platform::Files& files, const text::Text& section, const text::Text& key,
               const text::Text& value, const text::Text& file);
+
+// One entry to store: its section, its key and its new value.
+struct IniEntry {
+    text::Text section;
+    text::Text key;
+    text::Text value;
+};
+
+// Stores the entries in one replacement of the file: it ends as after one EcritIni per entry in this
+// order, or, when the write fails, stays exactly as it was. Returns whether the file was replaced.
+bool EcritIniGroupe(platform::Files& files, const std::vector<IniEntry>& entries, const text::Text& file);
 
 }  // namespace wardo::settings

@@ -93,6 +93,26 @@ TEST_F(SettingsFile, RefusedWriteKeepsTheOldFile) {
     EXPECT_EQ(LitIni(files, L"Parametres", L"Bip", ini), L"O");
 }
 
+TEST_F(SettingsFile, AGroupEndsAsItsWritesOneByOneOrNotAtAll) {
+    const std::vector<IniEntry> entries = {{L"TitresAnnonces", L"2", L"Salut"},
+                                           {L"Annonces", L"2", L"Bonjour $N"},
+                                           {L"TitresAnnonces", L"1", L""},
+                                           {L"Parametres", L"Bip", L"N"}};
+    const std::string before = "[Parametres]\r\nBip=O\r\n\r\n[TitresAnnonces]\r\n1=Vieux\r\n";
+    ASSERT_TRUE(files.writeAllAtomic(ini, before));
+    for (const auto& e : entries) EcritIni(files, e.section, e.key, e.value, ini);
+    const std::string oneByOne = bytes();
+
+    ASSERT_TRUE(files.writeAllAtomic(ini, before));
+    EXPECT_TRUE(EcritIniGroupe(files, entries, ini));
+    EXPECT_EQ(bytes(), oneByOne);
+
+    ASSERT_TRUE(files.writeAllAtomic(ini, before));
+    files.setWritesLeft(0);  // the disk is full
+    EXPECT_FALSE(EcritIniGroupe(files, entries, ini));
+    EXPECT_EQ(bytes(), before);
+}
+
 TEST_F(SettingsFile, HandEditsBetweenCallsAreSeen) {
     EcritIni(files, L"Alertes", L"1", L"1|Toto", ini);
     ASSERT_TRUE(files.writeAllAtomic(ini, "[ALERTES]\n 1 = 0|Titi \n"));
