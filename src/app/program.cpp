@@ -3,6 +3,9 @@
 #include "app/principale.h"
 #include "chatlink/pickers/connex_man.h"
 #include "chatlink/pickers/connex_man2.h"
+#include "editors/messages_edit.h"
+#include "editors/raisons_edit.h"
+#include "editors/sons_edit.h"
 #include "panel/reglages.h"
 #include "serverlink/message.h"
 #include "settings/settings_file.h"
@@ -16,6 +19,9 @@ Program::~Program() {
     connexMan2_.reset();
     connexMan_.reset();
     message_.reset();
+    sonsEdit_.reset();
+    raisonsEdit_.reset();
+    messagesEdit_.reset();
     reglages_.reset();
     principale_.reset();
 }
@@ -30,6 +36,10 @@ Text Program::LitIni(const Text& section, const Text& key) {
 
 void Program::EcritIni(const Text& section, const Text& key, const Text& value) {
     settings::EcritIni(platform.files, section, key, value, fichierIni());
+}
+
+bool Program::EcritIniGroupe(const std::vector<settings::IniEntry>& entries) {
+    return settings::EcritIniGroupe(platform.files, entries, fichierIni());
 }
 
 Principale& Program::principale() {
@@ -55,6 +65,21 @@ chatlink::ConnexMan2& Program::connexMan2() {
 serverlink::Message& Program::message() {
     if (!message_) message_ = std::make_unique<serverlink::Message>(*this);
     return *message_;
+}
+
+editors::MessagesEdit& Program::messagesEdit() {
+    if (!messagesEdit_) messagesEdit_ = std::make_unique<editors::MessagesEdit>(*this);
+    return *messagesEdit_;
+}
+
+editors::RaisonsEdit& Program::raisonsEdit() {
+    if (!raisonsEdit_) raisonsEdit_ = std::make_unique<editors::RaisonsEdit>(*this);
+    return *raisonsEdit_;
+}
+
+editors::SonsEdit& Program::sonsEdit() {
+    if (!sonsEdit_) sonsEdit_ = std::make_unique<editors::SonsEdit>(*this);
+    return *sonsEdit_;
 }
 
 int Program::run() {

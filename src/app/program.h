@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "chatlink/room_link.h"
 #include "platform/platform.h"
@@ -19,6 +20,14 @@ class ConnexMan2;
 }  // namespace wardo::chatlink
 namespace wardo::serverlink {
 class Message;
+}
+namespace wardo::editors {
+class MessagesEdit;
+class RaisonsEdit;
+class SonsEdit;
+}  // namespace wardo::editors
+namespace wardo::settings {
+struct IniEntry;
 }
 
 namespace wardo::app {
@@ -112,6 +121,8 @@ public:
     Text fichierIni() const;
     Text LitIni(const Text& section, const Text& key);
     void EcritIni(const Text& section, const Text& key, const Text& value);
+    // Several keys in one replacement of the file: all of them are stored, or none; true when stored.
+    bool EcritIniGroupe(const std::vector<settings::IniEntry>& entries);
 
     // The windows, each created on first use (creating one does not load it).
     Principale& principale();
@@ -120,6 +131,9 @@ public:
     chatlink::ConnexMan& connexMan();
     chatlink::ConnexMan2& connexMan2();
     serverlink::Message& message();  // the support-message window
+    editors::MessagesEdit& messagesEdit();
+    editors::RaisonsEdit& raisonsEdit();
+    editors::SonsEdit& sonsEdit();
 
     // Shows the start-up window and runs until the program ends; returns the exit code.
     int run();
@@ -132,6 +146,9 @@ private:
     std::unique_ptr<chatlink::ConnexMan> connexMan_;
     std::unique_ptr<chatlink::ConnexMan2> connexMan2_;
     std::unique_ptr<serverlink::Message> message_;
+    std::unique_ptr<editors::MessagesEdit> messagesEdit_;
+    std::unique_ptr<editors::RaisonsEdit> raisonsEdit_;
+    std::unique_ptr<editors::SonsEdit> sonsEdit_;
     int exitCode_ = 0;
 };
 
