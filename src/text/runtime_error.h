@@ -14,6 +14,7 @@ enum class ErrorCode {
     DeviceUnavailable = 68,
     PathNotFound = 76,
     InvalidPropertyValue = 380,
+    InvalidPicture = 481,
 };
 
 class RuntimeError : public std::runtime_error {

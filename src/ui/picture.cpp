@@ -15,8 +15,13 @@ const Text& Picture::picture() const {
 
 void Picture::setPicture(const Text& path) {
     touch();
-    if (!path.empty() && !form().platform().files.fileExists(path)) {
-        text::fail(text::ErrorCode::FileNotFound, "File not found");
+    if (!path.empty()) {
+        auto& files = form().platform().files;
+        if (!files.fileExists(path)) text::fail(text::ErrorCode::FileNotFound, "File not found");
+        // Every bitmap file begins with "BM"; the window system would show nothing for anything else.
+        const auto bytes = files.readAll(path);
+        if (!bytes || bytes->rfind("BM", 0) != 0)
+            text::fail(text::ErrorCode::InvalidPicture, "Invalid picture");
     }
     picture_ = path;
     changed(Property::Picture);  // even for the same name: the file may have changed

@@ -145,12 +145,19 @@ TEST(TextBox, TypingIsLimitedByMaxLengthAndNotEchoedToTheWindow) {
     EXPECT_EQ(t.text(), L"by the program");
 }
 
-TEST(Picture, AMissingFileFailsAndKeepsThePicture) {
+TEST(Picture, AMissingFileOrOneThatIsNoBitmapFailsAndKeepsThePicture) {
     Shown s;
     auto& files = s.desktop.files;
     ASSERT_TRUE(files.writeAllAtomic(L"C:\\bleu.bmp", "BM"));
+    ASSERT_TRUE(files.writeAllAtomic(L"C:\\texte.bmp", "MB, not a bitmap"));
     s.form.Image1.setPicture(L"C:\\bleu.bmp");
     EXPECT_THROW(s.form.Image1.setPicture(L"C:\\rouge.bmp"), text::RuntimeError);
+    try {
+        s.form.Image1.setPicture(L"C:\\texte.bmp");
+        ADD_FAILURE() << "a file that is no bitmap is refused";
+    } catch (const text::RuntimeError& e) {
+        EXPECT_EQ(e.code(), text::ErrorCode::InvalidPicture);
+    }
     EXPECT_EQ(s.form.Image1.picture(), L"C:\\bleu.bmp");
     s.form.Image1.setPicture(L"");
     EXPECT_EQ(s.form.Image1.picture(), L"");

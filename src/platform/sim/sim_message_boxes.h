@@ -15,10 +15,12 @@ namespace wardo::platform::sim {
 struct ShownBox {
     std::wstring text;
     std::wstring title;
+    int style;  // the style code; `buttons` and `icon` read it
     BoxButtons buttons;
     BoxIcon icon;
     std::optional<Point> at;
     std::int64_t timeMs;
+    int code;  // the answer's code
     BoxAnswer answer;
 };
 
@@ -26,11 +28,13 @@ class SimMessageBoxes : public MessageBoxes {
 public:
     explicit SimMessageBoxes(EventLoop& clock) : clock_(clock) {}
 
-    BoxAnswer show(const std::wstring& text, const std::wstring& title, BoxButtons buttons, BoxIcon icon,
+    int showStyled(const std::wstring& text, const std::wstring& title, int style,
                    const Point* at = nullptr) override;
 
     // The next boxes' answers, in order; once the script runs out every box answers Ok.
-    void answer(BoxAnswer a) { script_.push_back(a); }
+    void answer(BoxAnswer a) { script_.push_back(box::code(a)); }
+    // The next box cannot be shown: it is not recorded and answers box::kNoBox.
+    void refuseNext() { script_.push_back(box::kNoBox); }
     // Runs while a box is up (a box is modal: the test may act as the user meanwhile).
     std::function<void(const ShownBox&)> whileShown;
 
@@ -39,7 +43,7 @@ public:
 
 private:
     EventLoop& clock_;
-    std::deque<BoxAnswer> script_;
+    std::deque<int> script_;
     std::vector<ShownBox> shown_;
 };
 

@@ -6,7 +6,7 @@ namespace wardo::platform::win32 {
 
 class Win32MessageBoxes final : public MessageBoxes {
 public:
-    BoxAnswer show(const std::wstring& text, const std::wstring& title, BoxButtons buttons, BoxIcon icon,
+    int showStyled(const std::wstring& text, const std::wstring& title, int style,
                    const Point* at = nullptr) override;
 };
 
