@@ -6,6 +6,8 @@ H_MOVE.CUR: a 32x32 monochrome four-way arrow cursor with its hot spot at the ce
 wardo.bmp: the start-up window's 64x64 picture, a blue disc with a white "W";
 touche_alt.bmp, touche_ctrl.bmp, touche_gauche.bmp, touche_haut.bmp, touche_bas.bmp, touche_droite.bmp:
 48x48 pictures of the keys that can take the microphone, a grey key cap with its label or arrow.
+titre.bmp: the panel's title picture, a blue band with "WARDO"; fermer.bmp and reduire.bmp: its 16x16
+close and minimise images.
 Only the standard library is used, and the output is the same at every run.
 """
 import math
@@ -219,6 +221,51 @@ def write_key(path, ink):
     write_bmp(path, KEY_SIZE, KEY_SIZE, lambda x, y: key_pixel(x, y, ink))
 
 
+# 5x7 capitals for the title, one string of 5 characters per row.
+TITLE_GLYPHS = {
+    "W": ["X...X", "X...X", "X...X", "X.X.X", "X.X.X", "XX.XX", "X...X"],
+    "A": [".XXX.", "X...X", "X...X", "XXXXX", "X...X", "X...X", "X...X"],
+    "R": ["XXXX.", "X...X", "X...X", "XXXX.", "X.X..", "X..X.", "X...X"],
+    "D": ["XXXX.", "X...X", "X...X", "X...X", "X...X", "X...X", "XXXX."],
+    "O": [".XXX.", "X...X", "X...X", "X...X", "X...X", "X...X", ".XXX."],
+}
+
+
+def write_title(path, width=304, height=24, text="WARDO", scale=2):
+    lit = set()
+    left, top = 8, (height - 7 * scale) // 2
+    for i, ch in enumerate(text):
+        for gy, row in enumerate(TITLE_GLYPHS[ch]):
+            for gx, cell in enumerate(row):
+                if cell == "X":
+                    for dx in range(scale):
+                        for dy in range(scale):
+                            lit.add((left + (i * 6 + gx) * scale + dx, top + gy * scale + dy))
+
+    def pixel(x, y):
+        if (x, y) in lit:
+            return (255, 255, 255)
+        t = x / (width - 1)
+        return (int(20 + 60 * t), int(50 + 110 * t), int(140 + 100 * t))
+
+    write_bmp(path, width, height, pixel)
+
+
+def write_button(path, colour, mark, size=16):
+    """A square button with a white mark: "x" for close, "_" for minimise."""
+    def pixel(x, y):
+        if x in (0, size - 1) or y in (0, size - 1):
+            return (60, 60, 60)
+        inside = 4 <= x <= 11 and 4 <= y <= 11
+        if mark == "x" and inside and (abs(x - y) <= 1 or abs(x + y - 15) <= 1):
+            return (255, 255, 255)
+        if mark == "_" and 4 <= x <= 11 and 10 <= y <= 11:
+            return (255, 255, 255)
+        return colour
+
+    write_bmp(path, size, size, pixel)
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: make-resources.py OUTPUT_FOLDER")
@@ -234,6 +281,9 @@ def main():
     write_key(out / "touche_ctrl.bmp", label_ink("Ctrl"))
     for direction in ("gauche", "haut", "bas", "droite"):
         write_key(out / f"touche_{direction}.bmp", arrow_ink(direction))
+    write_title(out / "titre.bmp")
+    write_button(out / "fermer.bmp", (200, 40, 40), "x")
+    write_button(out / "reduire.bmp", (40, 80, 180), "_")
 
 
 if __name__ == "__main__":
