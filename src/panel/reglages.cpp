@@ -4,33 +4,59 @@ namespace wardo::panel {
 
 Reglages::Reglages(app::Program& program)
     : ui::Form(program.runtime, L"Reglages"),
-      pseudomodo(*this, L"pseudomodo"),
-      Label78(*this, L"Label78", 0, 12),
-      Label79(*this, L"Label79", 0, 5),
-      program_(program) {}
-
-void Reglages::design() {
-    setCaption(L"Wardo");
-    setClientSize(6000, 3600);
-    pseudomodo.move(240, 120, 5520, 255);
-
-    Label78(0).move(240, 600, 5520, 255);
-    Label78(0).setCaption(L" Objet" + std::wstring(20, L' ') + L"adresses actuelles" + std::wstring(8, L' ') +
-                          L"adresses à la connexion");
-    static constexpr const wchar_t* kRows[6] = {L"Mère",         L"Général",      L"Saisie",
-                                                L"Mains libres", L"Touche micro", L"Bouton send"};
-    for (int row = 0; row < 6; ++row) {
-        const int top = 960 + row * 360;
-        Label79(row).move(240, top, 1500, 255);
-        Label79(row).setCaption(kRows[row]);
-        Label78(row + 1).move(2040, top, 1500, 255);
-        Label78(row + 7).move(3960, top, 1500, 255);
-    }
+      PanelBackground(static_cast<ui::Form&>(*this)),
+      ModerationButtons(static_cast<ui::Form&>(*this)),
+      SettingsPane(static_cast<ui::Form&>(*this)),
+      InformationPanes(static_cast<ui::Form&>(*this)),
+      MicrophonePanes(static_cast<ui::Form&>(*this)),
+      PanelOverlays(static_cast<ui::Form&>(*this)),
+      PanelTimers(static_cast<ui::Form&>(*this)),
+      program_(program) {
+    wireEvents();
+    program_.room.notice = &microWait_;
+    registerParts(*this, program_);
 }
 
-void Reglages::onUnload(bool& cancel) {
-    cancel = true;
-    program_.end(0);
+Reglages::~Reglages() {
+    parts_.clear();
+    if (program_.room.notice == &microWait_) program_.room.notice = nullptr;
+}
+
+void Reglages::design() {
+    setBorderStyle(ui::BorderStyle::None);
+    setClientSize(4560, 5415);
+    designBackground();
+    designButtons();
+    designSettingsPane();
+    designInformationPanes();
+    designMicrophonePanes();
+    designOverlays();
+    designTimers();
+}
+
+void Reglages::wireEvents() {
+    onMouseDown = [this](int button, int, int, int) { Form_MouseDown(button); };
+    menuco.onMouseDown = [this](int button, int, int, int) { menuco_MouseDown(button); };
+    menuco.onMouseMove = [this](int, int, int, int) { CacheMenus(); };
+    Configurer.onClick = [this] { Configurer_Click(); };
+    MenuConfig.onClick = [this] { MenuConfig_Click(); };
+    Image1.onClick = [this] { fermeVolet(FrameAide); };
+    Image2.onClick = [this] { fermeVolet(FrameAlerteUserEntre); };
+    Image7.onClick = [this] { fermeVolet(FrameAPropos); };
+    Image3.onClick = [this] { Image3_Click(); };
+    Image4.onClick = [this] { Image4_Click(); };
+    Label15.onClick = [this] { Label15_Click(); };
+    Annuler.onClick = [this] { Annuler_Click(); };
+    cestbon.onClick = [this] { cestbon_Click(); };
+    ChoixTouchePriseMicro.onClick = [this] { ChoixTouchePriseMicro_Click(); };
+}
+
+void Reglages::MicroWaitFrame::showNotice() {
+    panel_.Frame2.setLeft(kFrame2ShownLeft);
+}
+
+void Reglages::MicroWaitFrame::hideNotice() {
+    panel_.Frame2.setLeft(kFrame2HiddenLeft);
 }
 
 }  // namespace wardo::panel

@@ -122,13 +122,14 @@ TEST_F(Attach, HandleDisplayReddensOnlyWhatChanged) {
     EXPECT_EQ(l(7).foreColor(), 0x000000);
 }
 
-TEST_F(Attach, ClosingThePanelEndsTheProgramAndKeepsThePanel) {
+TEST_F(Attach, ClosingThePanelFromTheWindowSystemLeavesItOpen) {
     openRoom();
     startUp().Connexionroom.click();
     ASSERT_TRUE(reglages().visible());
     EXPECT_FALSE(reglages().userClose());
-    EXPECT_TRUE(desk.loop.quitting());
+    EXPECT_FALSE(desk.loop.quitting());
     EXPECT_TRUE(reglages().loaded());
+    EXPECT_TRUE(reglages().visible());
 }
 
 }  // namespace

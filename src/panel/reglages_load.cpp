@@ -1,0 +1,120 @@
+// Loading the panel: its shape, menus, caption and place, the stored settings, the skin and the layout.
+#include <cmath>
+
+#include "cipher/crypt_text.h"
+#include "cipher/keys.h"
+#include "monitor/panel_layout.h"
+#include "monitor/status_levels.h"
+#include "panel/design_pictures.h"
+#include "panel/reglages.h"
+#include "settings/settings_file.h"
+
+namespace wardo::panel {
+
+namespace {
+
+// Twips to pixels at the fixed 15 twips a pixel of the region, halves to the even number.
+int regionPixels(int twips) {
+    return static_cast<int>(std::nearbyint(static_cast<double>(twips) / 15.0));
+}
+
+}  // namespace
+
+void Reglages::onLoad() {
+    app::Program& p = program_;
+    if (p.LitIni(L"Parametres", L"Largeur") != L"D") {
+        setRegion({true, regionPixels(width()), regionPixels(height()), 15, 15});
+    }
+
+    MenuConfig.clear();
+    MenuConfig.setLeft(360);
+    for (const wchar_t* item : {L"Réglages de base", L"Raisons", L"Annonces", L"Sons", L"Skins"})
+        MenuConfig.addItem(item);
+    MenuAide.clear();
+    MenuAide.addItem(L"Aide");
+    MenuAide.addItem(L"A propos");
+
+    setCaption(L"Wardo - V " + p.VersionRobot);
+    const auto& screen = platform().screen;
+    setTop((screen.heightTwips - height()) / 2);
+    setLeft((screen.widthTwips - width()) / 2);
+
+    p.DossierConfig = settings::DossierConfigFrom(platform().env);
+    DossierSkins = p.DossierConfig + L"skins\\";
+
+    chargeReglages();
+
+    part<monitor::PanelLayout>().Appliquerdroits(p.NiveauStatut);
+    PanneauLance = false;
+}
+
+void Reglages::chargeReglages() {
+    app::Program& p = program_;
+    auto lit = [&p](const wchar_t* key) { return p.LitIni(L"Parametres", key); };
+
+    p.AnnonceSonoreActive = lit(L"AnnSonore") == L"O";
+    p.AccueilActif = lit(L"SalutNouvUser") == L"O";
+
+    ChoixSonEntree = lit(L"BipEntree");
+    if (ChoixSonEntree.empty()) ChoixSonEntree = L"1";
+    // Any other choice leaves the entry sound's path as it was: no entry sound plays.
+    if (ChoixSonEntree == L"1" || ChoixSonEntree == L"2" || ChoixSonEntree == L"3")
+        p.CheminSonEntree = platform().files.programFolder() + L"sonentree" + ChoixSonEntree + L".wav";
+
+    if (lit(L"Mode").empty()) p.EcritIni(L"Parametres", L"Mode", L"Wardo");
+
+    p.SignatureActive = lit(L"Signekick") != L"N";
+    p.DingAutorise = lit(L"AvecDing") != L"N";
+    p.IgnoreReentrantActif = lit(L"IgnoreReentrant") != L"N";
+    p.RetourBarreTachesActif = lit(L"RetBarreTaches") == L"O";
+
+    p.CodeDureePunish = lit(L"DureePunish");
+    if (p.CodeDureePunish.empty()) p.CodeDureePunish = L"1h";
+    p.CodeDureeBan = lit(L"DureeBan");
+    if (p.CodeDureeBan.empty()) p.CodeDureeBan = L"15j";
+
+    const Text typeBan = lit(L"Type Ban");
+    if (typeBan == L"IP+Pseudo") {
+        banippseudo.setValue(true);
+    } else if (typeBan.empty() || typeBan == L"Pseudo") {
+        banpseudo.setValue(true);
+        banippseudo.setValue(false);
+    }
+
+    p.MotStatut = lit(L"Statut");
+    if (p.MotStatut.empty()) p.MotStatut = L"rouge";
+    if (const auto niveau = monitor::NiveauDuMot(p.MotStatut)) p.NiveauStatut = *niveau;
+
+    p.TexteAccueil = lit(L"PhraseAccueil");
+    if (p.TexteAccueil.empty()) p.TexteAccueil = L"(*)$N, bonjour, bienvenue sur notre room ! (*)";
+
+    p.CleTexte = cipher::CleTexte();
+    const Text codeChiffre = lit(L"CodeOPME");
+    p.CodeOpme =
+        codeChiffre.empty() ? Text() : cipher::DecrypteTexte(cipher::HexVersTexte(codeChiffre), p.CleTexte);
+
+    const Text touche = lit(L"ToucheMicro");
+    if (touche.empty()) {
+        p.CodeToucheMicro = 40;
+    } else {
+        try {
+            p.CodeToucheMicro = text::roundInt32(text::val(touche));
+        } catch (const text::RuntimeError&) {
+            p.CodeToucheMicro = 0;  // no key code is that large: no key
+        }
+    }
+    p.ToucheMicroActive = true;
+
+    p.BipActif = lit(L"AvecBip") != L"0";
+
+    NomSkin = lit(L"Skin");
+    if (!NomSkin.empty()) {
+        try {
+            menuco.setPicture(DossierSkins + NomSkin);
+        } catch (const text::RuntimeError&) {
+            // A skin that is gone or is no bitmap: the title keeps its own picture.
+        }
+    }
+}
+
+}  // namespace wardo::panel

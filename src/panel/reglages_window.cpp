@@ -1,0 +1,112 @@
+// The panel as a window: its first activations, dragging, the drop-down menus, its panes' close images,
+// minimising and closing.
+#include "chatlink/window_order.h"
+#include "monitor/panel_layout.h"
+#include "panel/reglages.h"
+
+namespace wardo::panel {
+
+void Reglages::onActivate() {
+    if (PanneauLance) return;
+    app::Program& p = program_;
+    BoucleLectPseudo.setEnabled(true);
+    chatlink::MetPremierPlan(platform().windows, handle());
+    p.ReglagesPremierPlan = true;
+    p.ModeAvertir = false;
+    p.ModePunir = false;
+    p.ModeKick = false;
+    // While an information frame is due, each activation shows it and the panel waits.
+    if (p.AfficherInfos1) {
+        FrameInfos.setLeft(kPaneShownLeft);
+    } else if (p.AfficherInfos2) {
+        FrameInfos2.setLeft(kPaneShownLeft);
+    } else {
+        lancement();
+        PanneauLance = true;
+    }
+}
+
+void Reglages::lancement() {
+    app::Program& p = program_;
+    Boucle.setEnabled(true);
+    TimerEtat.setEnabled(true);
+    BoucleLectPseudo.setEnabled(true);
+    chatlink::MetPremierPlan(platform().windows, handle());
+    p.ReglagesPremierPlan = true;
+    p.ModeAvertir = false;
+    p.ModePunir = false;
+    p.ModeKick = false;
+}
+
+// The panel stays: only its close image, or the fifth click on "Pseudo", ends the program.
+void Reglages::onUnload(bool& cancel) {
+    cancel = true;
+}
+
+void Reglages::Form_MouseDown(int button) {
+    if (button == ui::mouse::kLeft) dragMove();
+}
+
+void Reglages::menuco_MouseDown(int button) {
+    CacheMenus();
+    if (button == ui::mouse::kLeft) dragMove();
+}
+
+void Reglages::CacheMenus() {
+    for (ui::ListBox* menu : {&MenuConfig, &MenuCdesSupp, &MenuAide, &MenuListes, &MenuSalles})
+        menu->setVisible(false);
+}
+
+void Reglages::Configurer_Click() {
+    MenuCdesSupp.setVisible(false);
+    MenuAide.setVisible(false);
+    MenuConfig.setVisible(!MenuConfig.visible());
+}
+
+void Reglages::fermeVolet(ui::Frame& pane) {
+    pane.setLeft(kPaneHiddenLeft);
+    Image3.setVisible(true);
+    Image4.setVisible(true);
+}
+
+void Reglages::Image3_Click() {
+    chatlink::RetirePremierPlan(platform().windows, handle());
+    program_.end(0);
+}
+
+void Reglages::Image4_Click() {
+    setWindowState(ui::WindowState::Minimized);
+}
+
+// The fifth click in all, however far apart, makes the window rectangular from the next start on.
+void Reglages::Label15_Click() {
+    app::Program& p = program_;
+    ++p.CompteurClicsFermeture;
+    if (p.CompteurClicsFermeture != 5) return;
+    p.EcritIni(L"Parametres", L"Largeur", L"D");
+    p.end(0);
+}
+
+void Reglages::Annuler_Click() {
+    FrameRaisonPerso.setTop(kFrameRaisonPersoHiddenTop);
+}
+
+void Reglages::cestbon_Click() {
+    FrameIndicationToucheMicro.setLeft(kKeyPaneHiddenLeft);
+}
+
+// Leaves the settings pane, storing nothing, for the push-to-talk key pane.
+void Reglages::ChoixTouchePriseMicro_Click() {
+    Frame1.setLeft(kFrame1HiddenLeft);
+    ui::raiseEvent(ToucheVoice.onClick);  // ToucheVoice_Click opens FrameIndicationToucheMicro
+    Image3.setVisible(true);
+    Image4.setVisible(true);
+    Label2.setEnabled(true);
+    BoucleLectPseudo.setEnabled(true);
+    Configurer.setVisible(true);
+    Label57.setVisible(true);
+    Label58.setVisible(true);
+    part<monitor::PanelLayout>().Appliquerdroits(program_.NiveauStatut);
+}
+
+}  // namespace wardo::panel

@@ -1,0 +1,201 @@
+// Loading the panel: its shape, caption, place and menus, and every stored setting read into the
+// program's variables with the defaults of a fresh installation.
+#include <functional>
+
+#include "cipher/crypt_text.h"
+#include "cipher/keys.h"
+#include "panel_fixture.h"
+
+namespace wardo::panel::testing {
+namespace {
+
+constexpr const wchar_t* kProgramFolder = L"C:\\Program Files\\Wardo\\";
+constexpr const wchar_t* kSkins = L"C:\\Users\\Modo\\AppData\\Roaming\\Wardo\\skins\\";
+
+class PanelLoad : public PanelTest {
+protected:
+    void writeFile(const std::wstring& path, const std::string& bytes) {
+        std::filesystem::create_directories(desk.files.hostPath(path).parent_path());
+        ASSERT_TRUE(desk.files.writeAllAtomic(path, bytes));
+    }
+    size_t count(const std::string& s, const std::string& what) {
+        size_t n = 0;
+        for (size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + 1)) ++n;
+        return n;
+    }
+};
+
+TEST_F(PanelLoad, WithoutParametersEveryDefaultAndModeWrittenOnce) {
+    desk.platform().screen.widthTwips = 1024 * 15;
+    desk.platform().screen.heightTwips = 16215;
+    Reglages& r = loadPanel("[Alertes]\r\n1=1|Bob\r\n");
+    const app::Program& p = *program;
+    EXPECT_FALSE(p.AnnonceSonoreActive);
+    EXPECT_FALSE(p.AccueilActif);
+    EXPECT_EQ(r.ChoixSonEntree, L"1");
+    EXPECT_EQ(p.CheminSonEntree, std::wstring(kProgramFolder) + L"sonentree1.wav");
+    EXPECT_TRUE(p.SignatureActive);
+    EXPECT_TRUE(p.DingAutorise);
+    EXPECT_TRUE(p.IgnoreReentrantActif);
+    EXPECT_FALSE(p.RetourBarreTachesActif);
+    EXPECT_EQ(p.CodeDureePunish, L"1h");
+    EXPECT_EQ(p.CodeDureeBan, L"15j");
+    EXPECT_TRUE(r.banpseudo.value());
+    EXPECT_FALSE(r.banippseudo.value());
+    EXPECT_EQ(p.MotStatut, L"rouge");
+    EXPECT_EQ(p.NiveauStatut, 1);
+    EXPECT_EQ(p.TexteAccueil, L"(*)$N, bonjour, bienvenue sur notre room ! (*)");
+    EXPECT_EQ(p.CodeOpme, L"");
+    EXPECT_EQ(p.CodeToucheMicro, 40);
+    EXPECT_TRUE(p.ToucheMicroActive);
+    EXPECT_TRUE(p.BipActif);
+    EXPECT_EQ(r.NomSkin, L"");
+    EXPECT_EQ(p.CleTexte.size(), 20u);
+    EXPECT_FALSE(r.PanneauLance);
+    EXPECT_EQ(r.DossierSkins, kSkins);
+    EXPECT_EQ(count(readIni(), "Mode=Wardo"), 1u);
+    EXPECT_EQ(count(readIni(), "[Parametres]"), 1u);
+
+    // Borderless, rounded, captioned and centred; the layout of the "rouge" level.
+    EXPECT_EQ(r.borderStyle(), ui::BorderStyle::None);
+    EXPECT_EQ(r.region(), (ui::Region{true, 304, 361, 15, 15}));
+    EXPECT_EQ(r.caption(), L"Wardo - V 1.52");
+    EXPECT_EQ(r.width(), 4560);
+    EXPECT_EQ(r.height(), 5415);
+    EXPECT_EQ(r.left(), (1024 * 15 - 4560) / 2);
+    EXPECT_EQ(r.top(), 5400);
+    EXPECT_EQ(r.Label1.caption(), L"Panel admin");
+
+    EXPECT_EQ(r.MenuConfig.left(), 360);
+    ASSERT_EQ(r.MenuConfig.listCount(), 5);
+    const wchar_t* config[] = {L"Réglages de base", L"Raisons", L"Annonces", L"Sons", L"Skins"};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(r.MenuConfig.list(i), config[i]);
+    ASSERT_EQ(r.MenuAide.listCount(), 2);
+    EXPECT_EQ(r.MenuAide.list(0), L"Aide");
+    EXPECT_EQ(r.MenuAide.list(1), L"A propos");
+}
+
+TEST_F(PanelLoad, AModeAlreadyStoredIsNotRewritten) {
+    loadPanel("[Parametres]\r\nMode=Autre\r\n");
+    EXPECT_EQ(count(readIni(), "Mode="), 1u);
+    EXPECT_NE(readIni().find("Mode=Autre"), std::string::npos);
+}
+
+// One stored value and what the load makes of it.
+struct StoredValue {
+    const char* line;
+    std::function<void(const app::Program&, const Reglages&)> expect;
+};
+
+void PrintTo(const StoredValue& v, std::ostream* os) {
+    *os << v.line;
+}
+
+class StoredValues : public PanelLoad, public ::testing::WithParamInterface<StoredValue> {};
+
+TEST_P(StoredValues, AreReadAsTheRulesSay) {
+    Reglages& r = loadPanel(std::string("[Parametres]\r\n") + GetParam().line + "\r\n");
+    GetParam().expect(*program, r);
+}
+
+using P = const app::Program&;
+using R = const Reglages&;
+
+INSTANTIATE_TEST_SUITE_P(
+    PanelLoad, StoredValues,
+    ::testing::Values(
+        StoredValue{"AnnSonore=o", [](P p, R) { EXPECT_FALSE(p.AnnonceSonoreActive); }},
+        StoredValue{"AnnSonore=O", [](P p, R) { EXPECT_TRUE(p.AnnonceSonoreActive); }},
+        StoredValue{"SalutNouvUser=O", [](P p, R) { EXPECT_TRUE(p.AccueilActif); }},
+        StoredValue{"Signekick=n", [](P p, R) { EXPECT_TRUE(p.SignatureActive); }},
+        StoredValue{"Signekick=N", [](P p, R) { EXPECT_FALSE(p.SignatureActive); }},
+        StoredValue{"AvecDing=N", [](P p, R) { EXPECT_FALSE(p.DingAutorise); }},
+        StoredValue{"IgnoreReentrant=N", [](P p, R) { EXPECT_FALSE(p.IgnoreReentrantActif); }},
+        StoredValue{"RetBarreTaches=O", [](P p, R) { EXPECT_TRUE(p.RetourBarreTachesActif); }},
+        StoredValue{"BipEntree=3",
+                    [](P p, R r) {
+                        EXPECT_EQ(r.ChoixSonEntree, L"3");
+                        EXPECT_EQ(p.CheminSonEntree, std::wstring(kProgramFolder) + L"sonentree3.wav");
+                    }},
+        StoredValue{"BipEntree=4",
+                    [](P p, R r) {
+                        EXPECT_EQ(r.ChoixSonEntree, L"4");
+                        EXPECT_EQ(p.CheminSonEntree, L"");
+                    }},
+        StoredValue{"DureePunish=2j", [](P p, R) { EXPECT_EQ(p.CodeDureePunish, L"2j"); }},
+        StoredValue{"DureeBan=def", [](P p, R) { EXPECT_EQ(p.CodeDureeBan, L"def"); }},
+        StoredValue{"Type Ban=IP+Pseudo",
+                    [](P, R r) {
+                        EXPECT_TRUE(r.banippseudo.value());
+                        EXPECT_FALSE(r.banpseudo.value());
+                    }},
+        StoredValue{"Type Ban=Pseudo", [](P, R r) { EXPECT_TRUE(r.banpseudo.value()); }},
+        StoredValue{"Type Ban=ip+pseudo",
+                    [](P, R r) {
+                        EXPECT_FALSE(r.banippseudo.value());
+                        EXPECT_FALSE(r.banpseudo.value());
+                    }},
+        StoredValue{"Statut=op",
+                    [](P p, R r) {
+                        EXPECT_EQ(p.NiveauStatut, 3);
+                        EXPECT_EQ(r.Label1.caption(), L"Panel opérateur");
+                    }},
+        StoredValue{"Statut=ROUGE",
+                    [](P p, R r) {
+                        EXPECT_EQ(p.MotStatut, L"ROUGE");
+                        EXPECT_EQ(p.NiveauStatut, 0);
+                        EXPECT_EQ(r.Label1.caption(), L"Panel user noir");
+                    }},
+        StoredValue{"PhraseAccueil=Salut $N", [](P p, R) { EXPECT_EQ(p.TexteAccueil, L"Salut $N"); }},
+        StoredValue{"ToucheMicro=0",
+                    [](P p, R) {
+                        EXPECT_EQ(p.CodeToucheMicro, 0);
+                        EXPECT_TRUE(p.ToucheMicroActive);
+                    }},
+        StoredValue{"ToucheMicro=18", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 18); }},
+        StoredValue{"ToucheMicro=38.5", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 38); }},
+        StoredValue{"ToucheMicro=37.5", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 38); }},
+        StoredValue{"ToucheMicro=Alt", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 0); }},
+        // Too large for any key code: no key, and the load goes on.
+        StoredValue{"ToucheMicro=99999999999",
+                    [](P p, R r) {
+                        EXPECT_EQ(p.CodeToucheMicro, 0);
+                        EXPECT_TRUE(p.BipActif);
+                        EXPECT_EQ(r.Label1.caption(), L"Panel admin");
+                    }},
+        StoredValue{"AvecBip=0", [](P p, R) { EXPECT_FALSE(p.BipActif); }},
+        StoredValue{"AvecBip=non", [](P p, R) { EXPECT_TRUE(p.BipActif); }},
+        StoredValue{"Largeur=D", [](P, R r) { EXPECT_FALSE(r.region().set); }},
+        StoredValue{"Largeur=d", [](P, R r) { EXPECT_TRUE(r.region().set); }}));
+
+TEST_F(PanelLoad, StoredOperatorCodeIsDeciphered) {
+    const std::wstring hex =
+        cipher::TexteVersHex(cipher::CrypteTexte(L"code secret", cipher::CleTexte()), [] {});
+    loadPanel("[Parametres]\r\nCodeOPME=" + text::toAnsi(hex) + "\r\n");
+    EXPECT_EQ(program->CodeOpme, L"code secret");
+}
+
+TEST_F(PanelLoad, AStoredSkinBecomesTheTitlePicture) {
+    writeFile(std::wstring(kSkins) + L"bleu.bmp", "BM skin");
+    Reglages& r = loadPanel("[Parametres]\r\nSkin=bleu.bmp\r\n");
+    EXPECT_EQ(r.NomSkin, L"bleu.bmp");
+    EXPECT_EQ(r.menuco.picture(), std::wstring(kSkins) + L"bleu.bmp");
+}
+
+// A skin that is gone or is no bitmap keeps the title's own picture, and every later step still runs.
+TEST_F(PanelLoad, AMissingOrDamagedSkinKeepsTheTitlePictureAndTheLoadGoesOn) {
+    writeFile(std::wstring(kProgramFolder) + L"titre.bmp", "BM title");
+    writeFile(std::wstring(kSkins) + L"abime.bmp", "not a bitmap");
+    for (const char* skin : {"absent.bmp", "abime.bmp"}) {
+        program.reset();
+        program = std::make_unique<app::Program>(desk.platform(), host);
+        Reglages& r = loadPanel(std::string("[Parametres]\r\nStatut=op\r\nSkin=") + skin + "\r\n");
+        EXPECT_EQ(r.menuco.picture(), std::wstring(kProgramFolder) + L"titre.bmp") << skin;
+        EXPECT_EQ(r.Label1.caption(), L"Panel opérateur") << skin;
+        EXPECT_EQ(r.MenuCdesSupp.listCount(), 3) << skin;
+        EXPECT_FALSE(r.PanneauLance);
+    }
+}
+
+}  // namespace
+}  // namespace wardo::panel::testing

@@ -1,0 +1,239 @@
+// The panel as a window: its first activations, dragging, menus, close images, minimising and closing,
+// and the notice that a sound waits for the microphone.
+#include "monitor/panel_layout.h"
+#include "panel_fixture.h"
+#include "tools/room/sim_room.h"
+
+namespace wardo::panel::testing {
+namespace {
+
+// Shows another window over the panel and takes it away: the panel is activated again.
+class PanelWindow : public PanelTest {
+protected:
+    void reactivate() {
+        principale().show();
+        principale().hide();
+        ASSERT_EQ(host.activeForm(), &reglages());
+    }
+    bool launched() { return reglages().Boucle.running() && reglages().PanneauLance; }
+    int drags() { return static_cast<int>(std::count(host.log.begin(), host.log.end(), L"drag Reglages")); }
+};
+
+// Which information frames are due, and which one the first activation shows (none: the panel starts).
+struct Infos {
+    const char* ini;
+    int infosLeft, infos2Left;
+    bool launched;
+};
+
+class FirstActivation : public PanelWindow, public ::testing::WithParamInterface<Infos> {};
+
+TEST_P(FirstActivation, ShowsTheFirstDueFrameOrStartsThePanel) {
+    program->ModeBan = true;
+    program->ModeAvertir = program->ModePunir = program->ModeKick = true;
+    Reglages& r = showPanel(GetParam().ini);
+    EXPECT_EQ(r.FrameInfos.left(), GetParam().infosLeft);
+    EXPECT_EQ(r.FrameInfos2.left(), GetParam().infos2Left);
+    EXPECT_EQ(launched(), GetParam().launched);
+    EXPECT_TRUE(r.BoucleLectPseudo.running());
+    EXPECT_TRUE(program->ReglagesPremierPlan);
+    EXPECT_GE(topmostCalls("HWND_TOPMOST"), 1);
+    EXPECT_FALSE(program->ModeAvertir || program->ModePunir || program->ModeKick);
+    EXPECT_TRUE(program->ModeBan);
+}
+
+INSTANTIATE_TEST_SUITE_P(PanelWindow, FirstActivation,
+                         ::testing::Values(Infos{"", 150, 12000, false},
+                                           Infos{"[Parametres]\r\nAffInfos1=N\r\n", 12000, 150, false},
+                                           Infos{"[Parametres]\r\nAffInfos2=N\r\n", 150, 12000, false},
+                                           Infos{"[Parametres]\r\nAffInfos1=N\r\nAffInfos2=N\r\n", 12000,
+                                                 12000, true}));
+
+TEST_F(PanelWindow, StartsAtTheFirstActivationAfterTheFramesAndOnlyOnce) {
+    Reglages& r = showPanel();
+    r.BoucleLectPseudo.setEnabled(false);
+    reactivate();
+    EXPECT_TRUE(r.BoucleLectPseudo.running()) << "each activation repeats the first steps";
+    EXPECT_FALSE(launched());
+
+    program->AfficherInfos1 = false;
+    program->AfficherInfos2 = false;
+    const int before = topmostCalls("HWND_TOPMOST");
+    reactivate();
+    EXPECT_TRUE(launched());
+    EXPECT_TRUE(r.TimerEtat.running());
+    EXPECT_EQ(topmostCalls("HWND_TOPMOST"), before + 2);  // the activation's, then lancement's
+
+    r.BoucleLectPseudo.setEnabled(false);
+    program->ModeKick = true;
+    reactivate();
+    EXPECT_FALSE(r.BoucleLectPseudo.running());
+    EXPECT_TRUE(program->ModeKick);
+    EXPECT_EQ(topmostCalls("HWND_TOPMOST"), before + 2);
+}
+
+TEST_F(PanelWindow, TimersFromTheDesignRunFromTheLoad) {
+    Reglages& r = loadPanel();
+    const std::tuple<ui::Timer&, int, bool> timers[] = {
+        {r.Boucle, 200, true},
+        {r.TimerEtat, 1000, true},
+        {r.BoucleLectPseudo, 500, false},
+        {r.TimerPauseCapture, 1000, false},
+        {r.Timer1, 50, true},
+        {r.PriseMicro, 10, false},
+        {r.AttenteLacheMicro, 50, false},
+        {r.TimerChoixToucheMicro, 100, false},
+        {r.TimerToucheMicro, 5, false},
+    };
+    for (const auto& [timer, interval, running] : timers) {
+        EXPECT_EQ(timer.interval(), interval) << text::toAnsi(timer.name());
+        EXPECT_EQ(timer.running(), running) << text::toAnsi(timer.name());
+    }
+}
+
+TEST_F(PanelWindow, DraggedByTheBackgroundAndTheTitleWithTheLeftButtonOnly) {
+    Reglages& r = showPanel();
+    r.MenuConfig.setVisible(true);
+    r.MenuAide.setVisible(true);
+    ASSERT_TRUE(r.menuco.mouseDown(ui::mouse::kRight, 0, 10, 10));
+    EXPECT_FALSE(r.MenuConfig.visible());
+    EXPECT_FALSE(r.MenuAide.visible());
+    EXPECT_EQ(drags(), 0);
+    r.menuco.mouseDown(ui::mouse::kLeft, 0, 10, 10);
+    EXPECT_EQ(drags(), 1);
+    r.mouseDown(ui::mouse::kRight, 0, 10, 10);
+    EXPECT_EQ(drags(), 1);
+    r.mouseDown(ui::mouse::kLeft, 0, 10, 10);
+    EXPECT_EQ(drags(), 2);
+
+    for (ui::ListBox* menu : {&r.MenuConfig, &r.MenuCdesSupp, &r.MenuAide, &r.MenuListes, &r.MenuSalles})
+        menu->setVisible(true);
+    r.menuco.mouseMove(0, 0, 20, 20);
+    for (ui::ListBox* menu : {&r.MenuConfig, &r.MenuCdesSupp, &r.MenuAide, &r.MenuListes, &r.MenuSalles})
+        EXPECT_FALSE(menu->visible()) << text::toAnsi(menu->name());
+}
+
+TEST_F(PanelWindow, ConfigurerTogglesItsMenuAndAnEntryClosesIt) {
+    Reglages& r = showPanel();
+    r.MenuCdesSupp.setVisible(true);
+    r.MenuAide.setVisible(true);
+    ASSERT_TRUE(r.Configurer.click());
+    EXPECT_TRUE(r.MenuConfig.visible());
+    EXPECT_FALSE(r.MenuCdesSupp.visible());
+    EXPECT_FALSE(r.MenuAide.visible());
+    r.Configurer.click();
+    EXPECT_FALSE(r.MenuConfig.visible());
+
+    r.Configurer.click();
+    r.MenuConfig.addItem(L"");
+    r.MenuConfig.userSelect(5);  // the empty line
+    EXPECT_TRUE(r.MenuConfig.visible());
+    for (int item = 0; item < 5; ++item) {
+        r.MenuConfig.setVisible(true);
+        r.MenuConfig.userSelect(item);
+        EXPECT_FALSE(r.MenuConfig.visible()) << item;
+    }
+}
+
+TEST_F(PanelWindow, CloseRequestsFromTheWindowSystemLeaveThePanelOpen) {
+    Reglages& r = showPanel();
+    EXPECT_FALSE(r.userClose());
+    EXPECT_FALSE(r.unload());
+    EXPECT_TRUE(r.visible());
+    EXPECT_FALSE(desk.loop.quitting());
+}
+
+TEST_F(PanelWindow, TheCloseImageEndsTheProgramAfterLeavingTheTopOfTheOrder) {
+    Reglages& r = showPanel();
+    const std::string ini = readIni();
+    ASSERT_TRUE(r.Image3.click());
+    EXPECT_TRUE(desk.loop.quitting());
+    EXPECT_EQ(topmostCalls("HWND_NOTOPMOST"), 1);
+    EXPECT_EQ(readIni(), ini) << "nothing is saved";
+}
+
+TEST_F(PanelWindow, TheMinimiseImageMinimises) {
+    Reglages& r = showPanel();
+    r.Image4.click();
+    EXPECT_EQ(r.windowState(), ui::WindowState::Minimized);
+}
+
+TEST_F(PanelWindow, TheFifthClickOnPseudoMakesTheWindowRectangularAndEndsTheProgram) {
+    Reglages& r = showPanel();
+    for (int i = 0; i < 4; ++i) {
+        r.Label15.click();
+        desk.loop.runFor(60'000);
+    }
+    EXPECT_FALSE(desk.loop.quitting());
+    EXPECT_EQ(readIni().find("Largeur"), std::string::npos);
+    r.Label15.click();
+    EXPECT_TRUE(desk.loop.quitting());
+    EXPECT_NE(readIni().find("Largeur=D"), std::string::npos);
+}
+
+TEST_F(PanelWindow, PaneCloseImagesPutTheirPaneAwayAndBringBackTheWindowImages) {
+    Reglages& r = showPanel();
+    const std::pair<ui::Picture*, ui::Frame*> panes[] = {
+        {&r.Image1, &r.FrameAide}, {&r.Image2, &r.FrameAlerteUserEntre}, {&r.Image7, &r.FrameAPropos}};
+    for (auto [image, pane] : panes) {
+        pane->setLeft(150);
+        r.Image3.setVisible(false);
+        r.Image4.setVisible(false);
+        ASSERT_TRUE(image->click());
+        EXPECT_EQ(pane->left(), 12000) << text::toAnsi(pane->name());
+        EXPECT_TRUE(r.Image3.visible());
+        EXPECT_TRUE(r.Image4.visible());
+    }
+    r.FrameRaisonPerso.setTop(4150);
+    r.Annuler.click();
+    EXPECT_EQ(r.FrameRaisonPerso.top(), 7000);
+    r.FrameIndicationToucheMicro.setLeft(150);
+    r.cestbon.click();
+    EXPECT_EQ(r.FrameIndicationToucheMicro.left(), 15000);
+}
+
+TEST_F(PanelWindow, ChoisirLeavesTheSettingsPaneForTheKeyPaneWithoutStoring) {
+    Reglages& r = showPanel("[Parametres]\r\nStatut=bleu\r\n");
+    int keyPaneOpened = 0;
+    r.ToucheVoice.onClick = [&] { ++keyPaneOpened; };
+    // The settings pane as it opens.
+    r.Frame1.setLeft(150);
+    r.BoucleLectPseudo.setEnabled(false);
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&r.Configurer, &r.Label57, &r.Label58, &r.Image3, &r.Image4})
+        c->setVisible(false);
+    r.Label2.setEnabled(false);
+    r.part<monitor::PanelLayout>().Appliquerdroits(1);
+    const std::string ini = readIni();
+
+    ASSERT_TRUE(r.ChoixTouchePriseMicro.click());
+    EXPECT_EQ(r.Frame1.left(), 10000);
+    EXPECT_EQ(keyPaneOpened, 1);
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&r.Configurer, &r.Label57, &r.Label58, &r.Image3, &r.Image4})
+        EXPECT_TRUE(c->visible()) << text::toAnsi(c->name());
+    EXPECT_TRUE(r.Label2.enabled());
+    EXPECT_TRUE(r.BoucleLectPseudo.running());
+    EXPECT_EQ(r.Label1.caption(), L"Panel user bleu");
+    EXPECT_EQ(readIni(), ini);
+}
+
+TEST_F(PanelWindow, TheBusyMicrophoneNoticeShowsWhileTheRoomLinkWaits) {
+    room::SimRoom room(desk);
+    Reglages& r = showPanel();
+    auto& link = program->room;
+    link.HandleBoutonMicro = room.micButton();
+    link.HandleBoutonMicro2 = room.mic2Button();
+    room.model().otherTakesMic();
+    int seenLeft = -1;
+    desk.loop.startTimer(100, [&] {
+        seenLeft = r.Frame2.left();
+        link.EmissionSonAnnulee = true;
+    });
+    link.AttendMicroLibre();
+    EXPECT_EQ(seenLeft, 480);
+    EXPECT_EQ(r.Frame2.left(), 10000);
+}
+
+}  // namespace
+}  // namespace wardo::panel::testing
