@@ -5,6 +5,7 @@
 #include <atomic>
 #include <thread>
 
+#include "platform/win32/scoped_win.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_sounds.h"
 #include "test_support.h"
@@ -60,6 +61,63 @@ TEST(Win32MessageBoxes, APlacedBoxOpensAtThePointAndReturnsTheAnswer) {
         EXPECT_FALSE(user.rect.left == 123 && user.rect.top == 145);
     }
     EXPECT_EQ(answer, BoxAnswer::Ok);
+}
+
+// A plain window of this thread, activated: a placement hook left behind would move it to the point.
+RECT placeOfAnActivatedWindow() {
+    const std::wstring title = test::uniqueTitle(L"Fenetre");
+    HWND w = CreateWindowExW(0, L"STATIC", title.c_str(), WS_POPUP | WS_VISIBLE, 40, 30, 50, 50, nullptr,
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetActiveWindow(w);
+    RECT r{};
+    GetWindowRect(w, &r);
+    DestroyWindow(w);
+    return r;
+}
+
+thread_local int createdWindowsSeen = 0;
+LRESULT CALLBACK countCreations(int code, WPARAM wp, LPARAM lp) {
+    if (code == HCBT_CREATEWND) ++createdWindowsSeen;
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+TEST(Win32MessageBoxes, StyleCodesInAndTheButtonsCodeOutAndOtherHooksStillHearTheBox) {
+    Win32MessageBoxes boxes;
+    createdWindowsSeen = 0;
+    ScopedHook earlier(SetWindowsHookExW(WH_CBT, &countCreations, nullptr, GetCurrentThreadId()));
+    const Point at{210, 160};
+    for (const auto& [button, code] : {std::pair{IDYES, 6}, std::pair{IDNO, 7}}) {
+        const std::wstring title = test::uniqueTitle(L"Question");
+        BoxUser user(title, button);
+        EXPECT_EQ(boxes.showStyled(L"Sûr ?", title, 36, &at), code);
+        ASSERT_TRUE(user.found);
+        EXPECT_EQ(user.rect.left, 210);
+        EXPECT_EQ(user.rect.top, 160);
+    }
+    EXPECT_GT(createdWindowsSeen, 0) << "the placing hook passes on what it does not handle";
+    const RECT after = placeOfAnActivatedWindow();
+    EXPECT_EQ(after.left, 40);
+    EXPECT_EQ(after.top, 30);
+}
+
+// An earlier hook that lets no window be created: the box cannot be shown.
+LRESULT CALLBACK refuseCreations(int code, WPARAM wp, LPARAM lp) {
+    if (code == HCBT_CREATEWND) return 1;
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+TEST(Win32MessageBoxes, ABoxThatCannotBeShownAnswersNothingAndLeavesNoHook) {
+    Win32MessageBoxes boxes;
+    const Point at{321, 234};
+    int code = -1;
+    {
+        ScopedHook refuse(SetWindowsHookExW(WH_CBT, &refuseCreations, nullptr, GetCurrentThreadId()));
+        code = boxes.showStyled(L"?", test::uniqueTitle(L"Impossible"), 0, &at);
+    }
+    EXPECT_EQ(code, 0);
+    const RECT after = placeOfAnActivatedWindow();
+    EXPECT_EQ(after.left, 40);
+    EXPECT_EQ(after.top, 30);
 }
 
 TEST(Win32MessageBoxes, ClosingTheBoxAnswersCancel) {

@@ -41,7 +41,9 @@ int Win32MessageBoxes::showStyled(const std::wstring& text, const std::wstring& 
     }
     const int code = MessageBoxW(GetActiveWindow(), text.c_str(), title.c_str(), static_cast<UINT>(style));
     activePlacement = outer;
-    return code;  // 0 when the box could not be shown; the hook goes with `placement`
+    // A box that could not be shown answers 0 (or -1 from the dialog behind it); the hook goes with
+    // `placement`.
+    return code > 0 ? code : box::kNoBox;
 }
 
 }  // namespace wardo::platform::win32
