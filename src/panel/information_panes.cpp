@@ -39,7 +39,7 @@ const Line kAide[] = {
      L"Vous devez activer l'option \"Montre les alertes rejoint et quitte\" dans vos réglages de la salle",
      false},
     {1140, 240, L"- Changer les sons fournis avec le programme", true},
-    {1380, 1200,
+    {1380, 1020,
      L"Tous les sons peuvent être personnalisés, n'hésitez pas à remplacer les sons fournis, par le menu "
      L"\"Configuer/Sons\". Enregistrez vos sons au moyen d'Audacity, par exemple, et enregistrez les au "
      L"format WAV obligatoirement.",
@@ -47,8 +47,8 @@ const Line kAide[] = {
     {2640, 480,
      L"Les sons d'entrée en salle sont dans le répertoire du programme et peuvent être changés à la main.",
      false},
-    {3180, 240, L"- Connexion au visio", true},
-    {3420, 480,
+    {3000, 240, L"- Connexion au visio", true},
+    {3240, 660,
      L"La connexion se fait automatiquement  quand c'est possible. Sinon elle se fait manuellement comme "
      L"avec les autres robots .",
      false},
@@ -146,7 +146,7 @@ void InformationPanes::designInformationPanes() {
         Check3(i).setContainer(&FrameChoixAlerte);
         Check3(i).move(3480, 1530 + (i - 1) * 405, 255, 255);
     }
-    LabelChoixAlerte(3).move(240, 4035, 2640, 255);
+    LabelChoixAlerte(3).move(240, 3960, 2640, 480);
     LabelChoixAlerte(3).setCaption(L"Vous entendrez alors ce son spécifique ");
     testSonAlerte.setContainer(&FrameChoixAlerte);
     testSonAlerte.move(3000, 3990, 975, 345);

@@ -1,5 +1,7 @@
 #include "panel/microphone_panes.h"
 
+#include "panel/design_pictures.h"
+
 namespace wardo::panel {
 
 namespace {
@@ -24,6 +26,7 @@ void MicrophonePanes::designMicrophonePanes() {
         touchemicencours(i).move(1320, 1920, 1575, 960);
         touchemicencours(i).setStretch(true);
         touchemicencours(i).setVisible(false);
+        pictureBesideProgram(touchemicencours(i), kKeyPictures[i - 1]);
     }
     AvecOuSansBip.move(240, 3060, 3735, 255);
     AvecOuSansBip.setCaption(L"Faire un bip à la prise de micro");
@@ -37,14 +40,14 @@ void MicrophonePanes::designMicrophonePanes() {
     LabelChoixMicro(0).move(240, 120, 3735, 285);
     LabelChoixMicro(0).setCaption(L"Choisissez votre touche de prise de micro");
     LabelChoixMicro(0).setFont({L"Verdana", 8, true});
-    LabelChoixMicro(2).move(240, 450, 3735, 480);
+    LabelChoixMicro(2).move(240, 450, 3735, 600);
     LabelChoixMicro(2).setCaption(kWhatTheKeyIsFor);
-    LabelChoixMicro(1).move(240, 990, 3735, 255);
+    LabelChoixMicro(1).move(240, 1110, 3735, 480);
     LabelChoixMicro(1).setCaption(L"Pressez une touche parmi les suivantes sur votre clavier:");
     // Alt, Ctrl and Left arrow on the first row; Up, Down and Right arrows on the second.
     for (int i = 1; i <= 6; ++i) {
         const int left = 360 + ((i - 1) % 3) * 1320;
-        const int top = 1440 + ((i - 1) / 3) * 840;
+        const int top = 1740 + ((i - 1) / 3) * 840;
         bordimage(i).setContainer(&FrameChoixToucheMicro);
         bordimage(i).move(left - 60, top - 60, 960, 720);
         bordimage(i).setBackColor(0x0000FF);
@@ -52,14 +55,15 @@ void MicrophonePanes::designMicrophonePanes() {
         ImageTouche(i).setContainer(&FrameChoixToucheMicro);
         ImageTouche(i).move(left, top, 840, 600);
         ImageTouche(i).setStretch(true);
+        pictureBesideProgram(ImageTouche(i), kKeyPictures[i - 1]);
     }
     for (ui::Control* c : std::initializer_list<ui::Control*>{&validetouchemicro, &pasdetouchemicro, &Label4})
         c->setContainer(&FrameChoixToucheMicro);
-    validetouchemicro.move(240, 3240, 3735, 375);
+    validetouchemicro.move(240, 3420, 3735, 375);
     validetouchemicro.setCaption(L"Je valide la touche encadrée");
-    pasdetouchemicro.move(240, 3720, 3735, 375);
+    pasdetouchemicro.move(240, 3885, 3735, 375);
     pasdetouchemicro.setCaption(L"Je ne veux pas de touche micro !");
-    Label4.move(3600, 4320, 480, 255);
+    Label4.move(3600, 4380, 480, 255);
 
     Frame2.move(10000, 2160, 3580, 2850);
     for (ui::Control* c : std::initializer_list<ui::Control*>{&Label69, &annuleremissionson, &Label70})

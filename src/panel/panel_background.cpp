@@ -5,7 +5,7 @@
 namespace wardo::panel {
 
 namespace {
-const ui::Font kMenuFont{L"Verdana", 8, true};
+const ui::Font kMenuFont{L"Verdana", 8, false};
 const ui::Font kTargetFont{L"Verdana", 10, true};
 constexpr ui::Color kDarkBlue = 0x800000;
 constexpr ui::Color kRed = 0x0000FF;
@@ -19,9 +19,9 @@ void PanelBackground::designBackground() {
 
     Configurer.move(360, 405, 1080, 240);
     Configurer.setCaption(L"Configurer");
-    Label57.move(1680, 405, 1440, 240);
+    Label57.move(1680, 405, 1680, 240);
     Label57.setCaption(L"Autres commandes");
-    Label58.move(3120, 405, 600, 240);
+    Label58.move(3360, 405, 600, 240);
     Label58.setCaption(L"Aide");
     for (ui::Label* title : {&Configurer, &Label57, &Label58}) {
         title->setFont(kMenuFont);

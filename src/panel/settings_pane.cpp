@@ -82,8 +82,8 @@ void SettingsPane::designSettingsPane() {
 
     LabelReglages(7).move(120, 4470, 1080, 240);
     LabelReglages(7).setCaption(L"Code OPME");
-    saisieCodeOPME.move(1200, 4440, 1200, 285);
-    LabelReglages(8).move(2520, 4470, 960, 240);
+    saisieCodeOPME.move(1200, 4440, 1080, 285);
+    LabelReglages(8).move(2400, 4470, 1080, 240);
     LabelReglages(8).setCaption(L"Touche micro");
     ChoixTouchePriseMicro.move(3480, 4425, 615, 315);
     ChoixTouchePriseMicro.setCaption(L"Choisir");
