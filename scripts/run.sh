@@ -66,8 +66,11 @@ else
         xdotool mousemove --window "$robot" 156 377 click 1
         sleep 1
         xdotool mousemove --window "$robot" 156 62 click 1
-        sleep 2
-        shot 02-robot-attache
+        # The attach opens the control panel, centred and above the other windows.
+        timeout 20 xdotool search --sync --onlyvisible --name "Wardo - V" >/dev/null ||
+            echo "the panel did not open" >&2
+        sleep 1
+        shot 02-panneau
     fi
     room_send join Bob
     room_send say Bob bonjour tout le monde

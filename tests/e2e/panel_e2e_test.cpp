@@ -1,0 +1,158 @@
+// The panel of the real program after "Connexion à la salle": a borderless, rounded, centred top-level
+// window laid out in pixels from its twips, which the window system cannot close; its close image ends
+// the program; its boxes open on the title image's corner and leave no hook behind.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include "e2e_support.h"
+#include "panel_probe.h"
+#include "tools/room/win32/room_client.h"
+
+namespace wardo::e2e {
+namespace {
+
+int twipsPerPixel() {
+    HDC dc = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(nullptr, dc);
+    return 1440 / dpi;
+}
+
+int pixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel()));
+}
+
+// A room, the program started beside it with `ini` as its settings, and the panel it opened on
+// "Connexion à la salle".
+class AttachedPanel {
+public:
+    AttachedPanel(const char* exe, const char* ini)
+        : room_(widePath(WARDO_ROOM_EXE),
+                L"Salle panneau " + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++runs_),
+                L"--nick Zorro_75"),
+          program_(widePath(exe), settings(ini)) {
+        if (room_.window() == nullptr || !program_.started()) return;
+        room_.command(L"notice Bienvenue dans la salle !");
+        HWND button = waitForWindowText(program_.id(), L"Connexion à la salle", 15000);
+        if (button == nullptr) return;
+        PostMessageW(button, BM_CLICK, 0, 0);
+        panel = waitForWindowText(program_.id(), L"Wardo - V 1.52", 15000);
+        // The window is found as soon as it is created, before its controls are and it is shown.
+        const ULONGLONG end = GetTickCount64() + 10000;
+        while (panel != nullptr && !IsWindowVisible(panel) && GetTickCount64() < end)
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+
+    ProgramProcess& program() { return program_; }
+    HWND panel = nullptr;
+
+private:
+    static std::wstring settings(const char* ini) {
+        const std::wstring appData = freshFolder(L"panel");
+        CreateDirectoryW((appData + L"\\Wardo").c_str(), nullptr);
+        std::ofstream(std::filesystem::path(appData + L"\\Wardo\\wardo.ini")) << ini;
+        return appData;
+    }
+    static inline int runs_ = 0;
+    room::RoomProcess room_;
+    ProgramProcess program_;
+};
+
+// The top-level window's own child under a point of its client area.
+HWND childAt(HWND parent, int x, int y) {
+    return ChildWindowFromPointEx(parent, POINT{x, y}, CWP_SKIPINVISIBLE);
+}
+
+TEST(PanelWindow, ABorderlessRoundedCentredWindowThatOnlyItsCloseImageEnds) {
+    AttachedPanel run(WARDO_EXE, "[Parametres]\r\nAffWarning=N\r\n");
+    HWND panel = run.panel;
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(GetAncestor(panel, GA_ROOT), panel);
+    EXPECT_TRUE(IsWindowVisible(panel));
+
+    const LONG style = GetWindowLongW(panel, GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME), 0);
+    RECT window{}, client{};
+    GetWindowRect(panel, &window);
+    GetClientRect(panel, &client);
+    EXPECT_EQ(window.right - window.left, pixels(4560));
+    EXPECT_EQ(window.bottom - window.top, pixels(5415));
+    EXPECT_EQ(client.right, window.right - window.left);
+    // Centred on the screen, within the pixel that a half twip may cost.
+    const int tpp = twipsPerPixel();
+    EXPECT_NEAR(window.left, (GetSystemMetrics(SM_CXSCREEN) * tpp - 4560) / 2.0 / tpp, 1.0);
+    EXPECT_NEAR(window.top, (GetSystemMetrics(SM_CYSCREEN) * tpp - 5415) / 2.0 / tpp, 1.0);
+
+    platform::win32::ScopedGdiObject region(CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(GetWindowRgn(panel, static_cast<HRGN>(region.get())), COMPLEXREGION);
+    EXPECT_FALSE(PtInRegion(static_cast<HRGN>(region.get()), 0, 0));
+    EXPECT_FALSE(PtInRegion(static_cast<HRGN>(region.get()), 302, 359));
+    EXPECT_TRUE(PtInRegion(static_cast<HRGN>(region.get()), 152, 180));
+    EXPECT_TRUE(PtInRegion(static_cast<HRGN>(region.get()), 7, 0));
+
+    const struct {
+        const wchar_t* text;
+        int left, top;
+    } controls[] = {{L"Configurer", 360, 405},  {L"Autres commandes", 1680, 405},
+                    {L"Voice prio", 480, 2160}, {L"Avertir", 2950, 2160},
+                    {L"Kick", 2400, 2640},      {L"Reco auto", 3105, 4725}};
+    for (const auto& c : controls) {
+        HWND h = waitForWindowText(run.program().id(), c.text, 2000);
+        ASSERT_NE(h, nullptr);
+        EXPECT_EQ(GetAncestor(h, GA_ROOT), panel);
+        const POINT at = placeInWindow(h);
+        EXPECT_EQ(at.x, pixels(c.left)) << windowText(h);
+        EXPECT_EQ(at.y, pixels(c.top)) << windowText(h);
+    }
+
+    // The task bar's close, Alt+F4 and a plain close request: the panel refuses them all.
+    DWORD_PTR result = 0;
+    EXPECT_NE(SendMessageTimeoutW(panel, WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_ABORTIFHUNG, 5000, &result), 0);
+    EXPECT_NE(SendMessageTimeoutW(panel, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &result), 0);
+    EXPECT_TRUE(IsWindow(panel));
+    EXPECT_TRUE(IsWindowVisible(panel));
+    EXPECT_TRUE(run.program().running());
+
+    HWND close = childAt(panel, pixels(4260) + 4, pixels(60) + 4);
+    ASSERT_NE(close, nullptr);
+    ASSERT_NE(close, panel);
+    PostMessageW(close, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    PostMessageW(close, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(run.program().waitExit(10000), std::optional<DWORD>(0));
+}
+
+TEST(PanelWindow, APlacedBoxOpensOnTheTitleImagesCornerAndLeavesNoHook) {
+    AttachedPanel run(WARDO_PROBE_EXE, "[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=N\r\n");
+    HWND panel = run.panel;
+    ASSERT_NE(panel, nullptr);
+    // The user drags the panel elsewhere.
+    SetWindowPos(panel, nullptr, 100, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    HWND title = childAt(panel, 5, 5);
+    ASSERT_NE(title, nullptr);
+    RECT corner{};
+    GetWindowRect(title, &corner);
+
+    const DWORD id = run.program().id();
+    HWND probe = FindWindowW(kProbeClass, probeTitle(id).c_str());
+    ASSERT_NE(probe, nullptr);
+    PostMessageW(probe, kShowBox, 0, 0);
+    HWND box = waitForWindowText(id, L"Question " + std::to_wstring(id), 10000);
+    ASSERT_NE(box, nullptr);
+    RECT placed{};
+    GetWindowRect(box, &placed);
+    EXPECT_EQ(placed.left, corner.left);
+    EXPECT_EQ(placed.top, corner.top);
+    PostMessageW(box, WM_COMMAND, IDYES, 0);
+
+    const ULONGLONG end = GetTickCount64() + 10000;
+    while (windowText(probe).rfind(L"answer=", 0) != 0 && GetTickCount64() < end)
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    EXPECT_EQ(windowText(probe), L"answer=6 moved=0");
+}
+
+}  // namespace
+}  // namespace wardo::e2e
