@@ -75,6 +75,20 @@ TEST_F(PanelLoad, WithoutParametersEveryDefaultAndModeWrittenOnce) {
     EXPECT_EQ(r.MenuAide.list(1), L"A propos");
 }
 
+TEST_F(PanelLoad, TheNicknameFoundByTheIdentificationLoadsThePanelBeforeItShows) {
+    writeIni("[Parametres]\r\nStatut=op\r\n");
+    startUp();
+    ASSERT_TRUE(principale().recupnombot(L"(21:05) Zorro : Salut la room !\r\n"));
+    ASSERT_TRUE(program->reglagesCreated());
+    EXPECT_TRUE(reglages().loaded());
+    EXPECT_FALSE(reglages().visible());
+    EXPECT_EQ(reglages().pseudomodo.caption(), L"de Zorro");
+    EXPECT_EQ(reglages().Label1.caption(), L"Panel opérateur");
+    EXPECT_FALSE(reglages().PanneauLance);
+    EXPECT_TRUE(reglages().Boucle.running());
+    EXPECT_FALSE(reglages().BoucleLectPseudo.running());
+}
+
 TEST_F(PanelLoad, AModeAlreadyStoredIsNotRewritten) {
     loadPanel("[Parametres]\r\nMode=Autre\r\n");
     EXPECT_EQ(count(readIni(), "Mode="), 1u);
