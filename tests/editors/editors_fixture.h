@@ -28,6 +28,10 @@ public:
         std::filesystem::create_directories(desk.files.hostPath(kConfig));
         program = std::make_unique<app::Program>(desk.platform(), host);
         program->DossierConfig = kConfig;  // as the start-up window sets it
+        // The editors open from the panel, always loaded by then; the file it wrote while loading
+        // goes, so that each case starts from its own.
+        program->reglages().load();
+        std::filesystem::remove(desk.files.hostPath(kIni));
     }
 
     void writeIni(const std::string& content) {
