@@ -1,4 +1,5 @@
 // The configuration menu: each entry opens a pane of the panel or one of the list editors.
+#include "editors/opening.h"
 #include "panel/reglages.h"
 
 namespace wardo::panel {
@@ -14,12 +15,21 @@ void Reglages::MenuConfig_Click() {
     if (item == L"Skins") DefinitSkins();
 }
 
-// The settings pane, the skins pane and the three list editors come with their own subsystems; until
-// then their entries only close the menu.
+// The settings pane and the skins pane come with their own subsystems; until then their entries only
+// close the menu.
 void Reglages::AfficheReglagesBase() {}
 void Reglages::DefinitSkins() {}
-void Reglages::OuvreEditeurRaisons() {}
-void Reglages::OuvreEditeurAnnonces() {}
-void Reglages::OuvreEditeurSons() {}
+
+void Reglages::OuvreEditeurRaisons() {
+    editors::OuvreEditeurRaisons(program_);
+}
+
+void Reglages::OuvreEditeurAnnonces() {
+    editors::OuvreEditeurAnnonces(program_);
+}
+
+void Reglages::OuvreEditeurSons() {
+    editors::OuvreEditeurSons(program_);
+}
 
 }  // namespace wardo::panel

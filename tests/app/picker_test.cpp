@@ -76,13 +76,8 @@ protected:
     }
 
     // The panel's close and minimise images, with stand-ins while the panel has none of its own.
-    ui::Control& panelImage(const wchar_t* name) {
-        if (ui::Control* c = reglages().find(name)) return *c;
-        return *standIns_.emplace_back(std::make_unique<ui::Label>(reglages(), name));
-    }
 
     std::unique_ptr<room::SimRoom> room_;
-    std::vector<std::unique_ptr<ui::Label>> standIns_;
 };
 
 struct Release {
@@ -236,8 +231,8 @@ class SecondPicker : public Pickers, public ::testing::WithParamInterface<Second
 // As the panel's re-attach button opens it: placed, images hidden, modal.
 TEST_P(SecondPicker, AttachesIdentifiesAndGivesThePanelItsImagesBack) {
     auto& r = openRoom();
-    auto& image3 = panelImage(L"Image3");
-    auto& image4 = panelImage(L"Image4");
+    auto& image3 = reglages().Image3;
+    auto& image4 = reglages().Image4;
     reglages().show();
     image3.setVisible(false);
     image4.setVisible(false);
@@ -268,7 +263,7 @@ INSTANTIATE_TEST_SUITE_P(ReleasePlaces, SecondPicker,
 TEST_F(Pickers, CancelAfterAFailedReleaseKeepsItsZerosAndGivesTheImagesBack) {
     openRoom();
     ASSERT_TRUE(principale().ReConnexAuto());
-    auto& image3 = panelImage(L"Image3");
+    auto& image3 = reglages().Image3;
     image3.setVisible(false);
     auto& picker = program->connexMan2();
     EXPECT_EQ(picker.ReyCommand1.caption(), L"Annuler");

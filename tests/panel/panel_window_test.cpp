@@ -1,5 +1,8 @@
 // The panel as a window: its first activations, dragging, menus, close images, minimising and closing,
 // and the notice that a sound waits for the microphone.
+#include "editors/messages_edit.h"
+#include "editors/raisons_edit.h"
+#include "editors/sons_edit.h"
 #include "monitor/panel_layout.h"
 #include "panel_fixture.h"
 #include "tools/room/sim_room.h"
@@ -133,6 +136,10 @@ TEST_F(PanelWindow, ConfigurerTogglesItsMenuAndAnEntryClosesIt) {
         r.MenuConfig.userSelect(item);
         EXPECT_FALSE(r.MenuConfig.visible()) << item;
     }
+    // "Raisons", "Annonces" and "Sons" opened their editors.
+    EXPECT_TRUE(program->raisonsEdit().visible());
+    EXPECT_TRUE(program->messagesEdit().visible());
+    EXPECT_TRUE(program->sonsEdit().visible());
 }
 
 TEST_F(PanelWindow, CloseRequestsFromTheWindowSystemLeaveThePanelOpen) {

@@ -35,14 +35,12 @@ void ConnexMan2::ReyCommand1_Click() {
     MontreImagesReglages();
 }
 
-// The panel's close and minimise images, which the panel hid while the picker is open. They are reached
-// by name so that the picker does not depend on the panel's layout.
+// The panel's close and minimise images, which the panel hid while the picker is open.
 void ConnexMan2::MontreImagesReglages() {
     if (!program_.reglagesCreated()) return;
     panel::Reglages& reglages = program_.reglages();
-    for (const wchar_t* name : {L"Image3", L"Image4"}) {
-        if (ui::Control* image = reglages.find(name)) image->setVisible(true);
-    }
+    reglages.Image3.setVisible(true);
+    reglages.Image4.setVisible(true);
 }
 
 }  // namespace wardo::chatlink
