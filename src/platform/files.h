@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/window_system.h"
+
 namespace wardo::platform {
 
 class Files {
@@ -28,7 +30,9 @@ class Environment {
 public:
     virtual ~Environment() = default;
     virtual std::optional<std::wstring> variable(const std::wstring& name) = 0;
-    virtual void openWebPage(const std::wstring& url) = 0;
+    // Opens a web page in the browser the system associates with web addresses (the shell's default
+    // action), `parent` owning any window the shell shows; a failure is not reported.
+    virtual void openWebPage(WindowHandle parent, const std::wstring& url) = 0;
 };
 
 class Digest {

@@ -92,8 +92,10 @@ TEST(SimEnvironmentTest, VariablesIgnoreCaseAndPagesAreRecorded) {
     EXPECT_EQ(env.variable(L"APPDATA"), L"C:\\x");
     env.unset(L"appdata");
     EXPECT_EQ(env.variable(L"APPDATA"), std::nullopt);
-    env.openWebPage(L"http://example.invalid/");
-    EXPECT_EQ(env.openedPages(), std::vector<std::wstring>{L"http://example.invalid/"});
+    env.openWebPage(7, L"http://example.invalid/");
+    ASSERT_EQ(env.openedPages().size(), 1u);
+    EXPECT_EQ(env.openedPages()[0].parent, 7);
+    EXPECT_EQ(env.openedPages()[0].url, L"http://example.invalid/");
 }
 
 TEST(SimDigestTest, KnownMd5Values) {

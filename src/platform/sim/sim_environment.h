@@ -11,16 +11,24 @@ namespace wardo::platform::sim {
 
 class SimEnvironment : public Environment {
 public:
+    struct OpenedPage {
+        WindowHandle parent;
+        std::wstring url;
+        bool operator==(const OpenedPage&) const = default;
+    };
+
     std::optional<std::wstring> variable(const std::wstring& name) override;
-    void openWebPage(const std::wstring& url) override { pages_.push_back(url); }
+    void openWebPage(WindowHandle parent, const std::wstring& url) override {
+        pages_.push_back({parent, url});
+    }
 
     void set(const std::wstring& name, const std::wstring& value);
     void unset(const std::wstring& name);
-    const std::vector<std::wstring>& openedPages() const { return pages_; }
+    const std::vector<OpenedPage>& openedPages() const { return pages_; }
 
 private:
     std::map<std::wstring, std::wstring> vars_;  // keyed by the lower-case name: Windows ignores case
-    std::vector<std::wstring> pages_;
+    std::vector<OpenedPage> pages_;
 };
 
 }  // namespace wardo::platform::sim

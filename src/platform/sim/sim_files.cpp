@@ -87,7 +87,7 @@ fs::path SimFiles::hostPath(const std::wstring& path) const {
     for (const auto& name : names) {
         fs::path next = host / fs::path(name);
         std::error_code ec;
-        if (!fs::exists(next, ec) && fs::is_directory(host, ec)) {
+        if (!caseSensitive_ && !fs::exists(next, ec) && fs::is_directory(host, ec)) {
             for (const auto& entry : fs::directory_iterator(host, ec)) {
                 if (sameName(entry.path().filename().wstring(), name)) {
                     next = entry.path();

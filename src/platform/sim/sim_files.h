@@ -36,8 +36,11 @@ public:
     // After `count` more successful writes, every write is refused, as on a disk that fills up;
     // nullopt lifts the limit.
     void setWritesLeft(std::optional<int> count) { writesLeft_ = count; }
+    // Names then match only with their own letter case, as on a file system that tells case apart.
+    void setCaseSensitive(bool sensitive) { caseSensitive_ = sensitive; }
 
-    // The host path that a Windows path maps to (folders along it matched without regard to case).
+    // The host path that a Windows path maps to (names along it matched without regard to case, unless
+    // the files are case-sensitive).
     std::filesystem::path hostPath(const std::wstring& path) const;
 
 private:
@@ -45,6 +48,7 @@ private:
     std::wstring programFolder_ = L"C:\\Program Files\\Wardo\\";
     std::set<std::filesystem::path> refused_;
     std::optional<int> writesLeft_;
+    bool caseSensitive_ = false;
 };
 
 }  // namespace wardo::platform::sim

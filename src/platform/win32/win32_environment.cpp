@@ -4,6 +4,9 @@
 // after windows.h, which it needs
 #include <shellapi.h>
 
+#include "platform/win32/win32_handle.h"
+#include "text/text.h"
+
 namespace wardo::platform::win32 {
 
 std::optional<std::wstring> Win32Environment::variable(const std::wstring& name) {
@@ -25,8 +28,9 @@ std::optional<std::wstring> Win32Environment::variable(const std::wstring& name)
     }
 }
 
-void Win32Environment::openWebPage(const std::wstring& url) {
-    ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+// No verb (the default action) and the working folder "C:", as the program has always asked the shell.
+void Win32Environment::openWebPage(WindowHandle parent, const std::wstring& url) {
+    ShellExecuteA(toHwnd(parent), nullptr, text::toAnsi(url).c_str(), nullptr, "C:", SW_SHOWNORMAL);
 }
 
 }  // namespace wardo::platform::win32

@@ -7,7 +7,7 @@ namespace wardo::platform::win32 {
 class Win32Environment final : public Environment {
 public:
     std::optional<std::wstring> variable(const std::wstring& name) override;
-    void openWebPage(const std::wstring& url) override;
+    void openWebPage(WindowHandle parent, const std::wstring& url) override;
 };
 
 }  // namespace wardo::platform::win32
