@@ -33,6 +33,9 @@ void lines(ui::ControlArray<ui::Label>& labels, ui::Frame& pane, const Line (&te
     }
 }
 
+// The support team's address (a placeholder until the real one is known).
+constexpr const wchar_t* kAdresseSupport = L"support@example.org";
+
 const Line kAide[] = {
     {360, 240, L"- L'annonce des entrants ne marche pas :", true},
     {600, 480,
@@ -54,7 +57,7 @@ const Line kAide[] = {
      false},
     {3960, 240, L"-Une suggestion ou un problème ?", true},
     {4200, 240, L"Faites un message  à ", false},
-    {4440, 240, L"support@wardo-robot.fr", false},
+    {4440, 240, kAdresseSupport, false},
 };
 
 const Line kInfos[] = {
@@ -127,6 +130,9 @@ void InformationPanes::designInformationPanes() {
     LabelAPropos(1).setAlignment(ui::Alignment::Right);
     Label44.move(2100, 2160, 1080, 300);
     LabelAPropos(2).move(120, 2640, 3975, 300);
+    EcrireSupport.setContainer(&FrameAPropos);
+    EcrireSupport.move(960, 3480, 2295, 375);
+    EcrireSupport.setCaption(L"Écrire au support");
     closeImage(Image7, FrameAPropos);
 
     FrameChoixAlerte.move(150, 10000, 4215, 5010);

@@ -28,6 +28,7 @@ public:
     ui::Frame FrameAPropos{f_, L"FrameAPropos"};
     ui::ControlArray<ui::Label> LabelAPropos{f_, L"LabelAPropos", 0, 2};  // title, "version ", ""
     ui::Label Label44{f_, L"Label44"};                                    // the version
+    ui::Button EcrireSupport{f_, L"EcrireSupport"};                       // opens the support window
     ui::Picture Image7{f_, L"Image7"};
 
     ui::Frame FrameChoixAlerte{f_, L"FrameChoixAlerte"};

@@ -1,13 +1,18 @@
 // Every subsystem's part of the panel, created with it. A subsystem adds its part here, one line.
 #include "app/program.h"
 #include "monitor/panel_layout.h"
+#include "panel/help_panes.h"
 #include "panel/reglages.h"
+#include "panel/skins_pane.h"
 
 namespace wardo::panel {
 
 void registerParts(Reglages& panel, app::Program& program) {
     // Chat monitoring: the layout per level and the level buttons.
     panel.addPart<monitor::PanelLayout>(program, panel);
+    // The panel's own panes: skins, help, about and the information frames.
+    panel.addPart<SkinsPane>(program, panel);
+    panel.addPart<HelpPanes>(program, panel);
 }
 
 }  // namespace wardo::panel

@@ -1,6 +1,7 @@
 // The configuration menu: each entry opens a pane of the panel or one of the list editors.
 #include "editors/opening.h"
 #include "panel/reglages.h"
+#include "panel/skins_pane.h"
 
 namespace wardo::panel {
 
@@ -15,10 +16,12 @@ void Reglages::MenuConfig_Click() {
     if (item == L"Skins") DefinitSkins();
 }
 
-// The settings pane and the skins pane come with their own subsystems; until then their entries only
-// close the menu.
+// The settings pane comes with its own subsystem; until then its entry only closes the menu.
 void Reglages::AfficheReglagesBase() {}
-void Reglages::DefinitSkins() {}
+
+void Reglages::DefinitSkins() {
+    part<SkinsPane>().DefinitSkins();
+}
 
 void Reglages::OuvreEditeurRaisons() {
     editors::OuvreEditeurRaisons(program_);

@@ -7,6 +7,7 @@
 #include "monitor/status_levels.h"
 #include "panel/design_pictures.h"
 #include "panel/reglages.h"
+#include "panel/skin_files.h"
 #include "settings/settings_file.h"
 
 namespace wardo::panel {
@@ -110,7 +111,7 @@ void Reglages::chargeReglages() {
     NomSkin = lit(L"Skin");
     if (!NomSkin.empty()) {
         try {
-            menuco.setPicture(DossierSkins + NomSkin);
+            menuco.setPicture(CheminSkin(platform().files, DossierSkins, NomSkin));
         } catch (const text::RuntimeError&) {
             // A skin that is gone or is no bitmap: the title keeps its own picture.
         }
