@@ -4,68 +4,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cmath>
-#include <filesystem>
-#include <fstream>
-
+#include "attached_panel.h"
 #include "e2e_support.h"
 #include "panel_probe.h"
-#include "tools/room/win32/room_client.h"
 
 namespace wardo::e2e {
 namespace {
-
-int twipsPerPixel() {
-    HDC dc = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
-    ReleaseDC(nullptr, dc);
-    return 1440 / dpi;
-}
-
-int pixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel()));
-}
-
-// A room, the program started beside it with `ini` as its settings, and the panel it opened on
-// "Connexion à la salle".
-class AttachedPanel {
-public:
-    AttachedPanel(const char* exe, const char* ini)
-        : room_(widePath(WARDO_ROOM_EXE),
-                L"Salle panneau " + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++runs_),
-                L"--nick Zorro_75"),
-          program_(widePath(exe), settings(ini)) {
-        if (room_.window() == nullptr || !program_.started()) return;
-        room_.command(L"notice Bienvenue dans la salle !");
-        HWND button = waitForWindowText(program_.id(), L"Connexion à la salle", 15000);
-        if (button == nullptr) return;
-        PostMessageW(button, BM_CLICK, 0, 0);
-        panel = waitForWindowText(program_.id(), L"Wardo - V 1.52", 15000);
-        // The window is found as soon as it is created, before its controls are and it is shown.
-        const ULONGLONG end = GetTickCount64() + 10000;
-        while (panel != nullptr && !IsWindowVisible(panel) && GetTickCount64() < end)
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-
-    ProgramProcess& program() { return program_; }
-    HWND panel = nullptr;
-
-private:
-    static std::wstring settings(const char* ini) {
-        const std::wstring appData = freshFolder(L"panel");
-        CreateDirectoryW((appData + L"\\Wardo").c_str(), nullptr);
-        std::ofstream(std::filesystem::path(appData + L"\\Wardo\\wardo.ini")) << ini;
-        return appData;
-    }
-    static inline int runs_ = 0;
-    room::RoomProcess room_;
-    ProgramProcess program_;
-};
-
-// The top-level window's own child under a point of its client area.
-HWND childAt(HWND parent, int x, int y) {
-    return ChildWindowFromPointEx(parent, POINT{x, y}, CWP_SKIPINVISIBLE);
-}
 
 TEST(PanelWindow, ABorderlessRoundedCentredWindowThatOnlyItsCloseImageEnds) {
     AttachedPanel run(WARDO_EXE, "[Parametres]\r\nAffWarning=N\r\n");

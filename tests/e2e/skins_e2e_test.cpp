@@ -1,0 +1,116 @@
+// A skin chosen in the real program's skins pane, reached through "Configurer", colours the title image
+// at once and again after a restart.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "attached_panel.h"
+#include "e2e_support.h"
+
+namespace wardo::e2e {
+namespace {
+
+constexpr COLORREF kSkinColour = RGB(30, 160, 220);
+
+// A 24-bit bitmap of 16 by 8 pixels in one colour.
+void writeBitmap(const std::filesystem::path& file, COLORREF colour) {
+    constexpr int kWidth = 16, kHeight = 8, kRow = kWidth * 3;
+    BITMAPFILEHEADER head{};
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = kWidth;
+    info.biHeight = kHeight;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    head.bfType = 0x4D42;  // "BM"
+    head.bfOffBits = sizeof head + sizeof info;
+    head.bfSize = head.bfOffBits + kRow * kHeight;
+    std::string pixels;
+    for (int i = 0; i < kWidth * kHeight; ++i) {
+        pixels += static_cast<char>(GetBValue(colour));
+        pixels += static_cast<char>(GetGValue(colour));
+        pixels += static_cast<char>(GetRValue(colour));
+    }
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&head), sizeof head);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    out << pixels;
+}
+
+std::string readFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+BOOL CALLBACK findList(HWND w, LPARAM p) {
+    wchar_t cls[16] = {};
+    GetClassNameW(w, cls, 16);
+    if (lstrcmpiW(cls, L"ListBox") != 0) return TRUE;
+    *reinterpret_cast<HWND*>(p) = w;
+    return FALSE;
+}
+
+std::wstring itemText(HWND list, int index) {
+    wchar_t buffer[256] = {};
+    if (SendMessageW(list, LB_GETTEXTLEN, index, 0) >= 255) return L"";
+    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+// The colour in the middle of the title image, across the top of the panel.
+COLORREF titleColour(HWND panel) {
+    return screenPixel(panel, POINT{pixels(4560) / 2, pixels(360) / 2});
+}
+
+TEST(SkinsE2e, TheChosenSkinShowsOnTheTitleAndAgainAfterARestart) {
+    std::wstring appData;
+    {
+        AttachedPanel run(WARDO_EXE, "[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=N\r\n");
+        ASSERT_NE(run.panel, nullptr);
+        appData = run.appData();
+        const std::filesystem::path skins = std::filesystem::path(appData) / L"Wardo" / L"skins";
+        std::filesystem::create_directories(skins);
+        writeBitmap(skins / L"Ocean.BMP", kSkinColour);
+        ASSERT_NE(titleColour(run.panel), kSkinColour);
+
+        const DWORD id = run.program().id();
+        HWND configurer = waitForWindowText(id, L"Configurer", 5000);
+        ASSERT_NE(configurer, nullptr);
+        click(configurer);
+        HWND menu = waitForListAt(run.panel, POINT{360, 615});
+        ASSERT_NE(menu, nullptr);
+        clickItem(menu, 4);  // "Skins"
+
+        HWND choisir = waitForWindowText(id, L"Choisir ce skin", 5000);
+        ASSERT_NE(choisir, nullptr);
+        HWND pane = GetParent(choisir);
+        ASSERT_TRUE(waitFor([&] { return placeInWindow(pane).x == pixels(150); }, 5000));
+        HWND list = nullptr;
+        EnumChildWindows(pane, findList, reinterpret_cast<LPARAM>(&list));
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
+        EXPECT_EQ(itemText(list, 0), L"ocean");
+        EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
+
+        PostMessageW(choisir, BM_CLICK, 0, 0);
+        EXPECT_TRUE(waitFor([&] { return titleColour(run.panel) == kSkinColour; }, 5000))
+            << std::hex << titleColour(run.panel);
+        EXPECT_NE(readFile(std::filesystem::path(appData) / L"Wardo" / L"wardo.ini").find("Skin=ocean.bmp"),
+                  std::string::npos);
+
+        HWND close = childAt(run.panel, pixels(4260) + 4, pixels(60) + 4);
+        ASSERT_NE(close, run.panel);
+        click(close);
+        ASSERT_EQ(run.program().waitExit(10000), std::optional<DWORD>(0));
+    }
+    AttachedPanel again(WARDO_EXE, appData);
+    ASSERT_NE(again.panel, nullptr);
+    EXPECT_TRUE(waitFor([&] { return titleColour(again.panel) == kSkinColour; }, 5000))
+        << std::hex << titleColour(again.panel);
+}
+
+}  // namespace
+}  // namespace wardo::e2e
