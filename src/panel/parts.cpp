@@ -1,6 +1,7 @@
 // Every subsystem's part of the panel, created with it. A subsystem adds its part here, one line.
 #include "app/program.h"
 #include "monitor/panel_layout.h"
+#include "monitor/target_pickup.h"
 #include "panel/help_panes.h"
 #include "panel/reglages.h"
 #include "panel/skins_pane.h"
@@ -13,6 +14,8 @@ void registerParts(Reglages& panel, app::Program& program) {
     // The panel's own panes: skins, help, about and the information frames.
     panel.addPart<SkinsPane>(program, panel);
     panel.addPart<HelpPanes>(program, panel);
+    // The target nickname picked up from the room's input line.
+    panel.addPart<monitor::LecturePseudo>(program, panel);
 }
 
 }  // namespace wardo::panel
