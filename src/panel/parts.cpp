@@ -1,5 +1,7 @@
 // Every subsystem's part of the panel, created with it. A subsystem adds its part here, one line.
 #include "app/program.h"
+#include "commands/one_nick_commands.h"
+#include "commands/target.h"
 #include "monitor/panel_layout.h"
 #include "monitor/target_pickup.h"
 #include "panel/help_panes.h"
@@ -16,6 +18,9 @@ void registerParts(Reglages& panel, app::Program& program) {
     panel.addPart<HelpPanes>(program, panel);
     // The target nickname picked up from the room's input line.
     panel.addPart<monitor::LecturePseudo>(program, panel);
+    // Operator commands: the target, the one-nick commands, the sanctions, the command menus.
+    panel.addPart<commands::PseudoCible>(program, panel);
+    panel.addPart<commands::CommandesPseudo>(program, panel);
 }
 
 }  // namespace wardo::panel
