@@ -1,6 +1,7 @@
 // Every subsystem's part of the panel, created with it. A subsystem adds its part here, one line.
 #include "app/program.h"
 #include "commands/one_nick_commands.h"
+#include "commands/sanctions.h"
 #include "commands/target.h"
 #include "monitor/panel_layout.h"
 #include "monitor/target_pickup.h"
@@ -21,6 +22,7 @@ void registerParts(Reglages& panel, app::Program& program) {
     // Operator commands: the target, the one-nick commands, the sanctions, the command menus.
     panel.addPart<commands::PseudoCible>(program, panel);
     panel.addPart<commands::CommandesPseudo>(program, panel);
+    panel.addPart<commands::Sanctions>(program, panel);
 }
 
 }  // namespace wardo::panel
