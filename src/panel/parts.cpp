@@ -1,5 +1,6 @@
 // Every subsystem's part of the panel, created with it. A subsystem adds its part here, one line.
 #include "app/program.h"
+#include "commands/command_menus.h"
 #include "commands/one_nick_commands.h"
 #include "commands/sanctions.h"
 #include "commands/target.h"
@@ -23,6 +24,7 @@ void registerParts(Reglages& panel, app::Program& program) {
     panel.addPart<commands::PseudoCible>(program, panel);
     panel.addPart<commands::CommandesPseudo>(program, panel);
     panel.addPart<commands::Sanctions>(program, panel);
+    panel.addPart<commands::MenusCommandes>(program, panel);
 }
 
 }  // namespace wardo::panel
