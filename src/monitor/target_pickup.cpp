@@ -53,7 +53,9 @@ void LecturePseudo::litSaisie() {
     // Every full stop goes, not only the one of ", .".
     panel_.Label2.setCaption(text::replaceAll(text::replaceAll(lu, L", ", L""), L".", L""));
     windows.setText(saisie, "");
+    // Shown in its normal state: a minimised panel is restored, and the panel comes forward.
     panel_.setWindowState(ui::WindowState::Normal);
+    panel_.show();
 }
 
 }  // namespace wardo::monitor

@@ -2,6 +2,7 @@
 #include "monitor/target_pickup.h"
 
 #include "attached_panel_fixture.h"
+#include "editors/messages_edit.h"
 
 namespace wardo::monitor {
 namespace {
@@ -52,8 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Saisie{"HugeWithoutBlank", std::wstring(40000, L'x'), L"", true}),
     [](const auto& info) { return info.param.name; });
 
-TEST_F(PickUp, ReadsTheLineAndEmptiesItWithThreeMessages) {
+TEST_F(PickUp, ReadsTheLineEmptiesItAndBringsThePanelForward) {
     startPanel();
+    program->messagesEdit().show();
     room.model().setInput(L"Bob, ");
     desk.loop.runFor(500);
     const auto log = desk.windows.logFor(room.inputLine());
@@ -63,6 +65,7 @@ TEST_F(PickUp, ReadsTheLineAndEmptiesItWithThreeMessages) {
     EXPECT_EQ(log[1].text, "Bob, ");
     EXPECT_EQ(log[2].kind, platform::sim::MessageKind::SetText);
     EXPECT_EQ(log[2].text, "");
+    EXPECT_EQ(host.activeForm(), &reglages());
     EXPECT_EQ(program->TexteSaisieChat, L"Bob, ");
     EXPECT_EQ(program->LongueurTexteLu, 5);
     EXPECT_TRUE(program->SaisieChatOccupee) << "until the next tick reads the empty line";
