@@ -44,6 +44,13 @@ room_pid=$!
 wine_run "$send_exe" --wait 30 "$title" notice "Bienvenue dans le salon" >/dev/null ||
     { echo "the room simulator did not open" >&2; exit 1; }
 wardo_pid=
+if [[ -n "$headless" ]]; then
+    # The scene's robot has already read its panel's two information frames, and has one saved reason.
+    roaming=$(find "$WINEPREFIX/drive_c/users" -maxdepth 3 -type d -name Roaming 2>/dev/null | head -n1)
+    [[ -n "$roaming" ]] && mkdir -p "$roaming/Wardo" &&
+        printf '[Parametres]\r\nAffInfos1=N\r\nAffInfos2=N\r\n[TitresRaisons]\r\n1=Pub\r\n[Raisons]\r\n1=Pas de pub ici $N\r\n' \
+            >>"$roaming/Wardo/wardo.ini"
+fi
 if [[ -n "$wardo_exe" ]]; then
     wine_run "$wardo_exe" &
     wardo_pid=$!
@@ -81,9 +88,20 @@ else
     sleep 2
     shot 04-micro
     room_send mic free
+    # The chat client offers Bob in its input line: the panel takes him as its target.
     room_send input "Bob, "
     sleep 2
     shot 05-saisie
+    # "Kick", then the saved reason in the list that opens (panel pixels, 15 twips a pixel).
+    panel=$(xdotool search --onlyvisible --name "Wardo - V" 2>/dev/null | head -n1)
+    if [[ -n "$panel" ]]; then
+        xdotool mousemove --window "$panel" 195 187 click 1
+        sleep 1
+        shot 06-raisons-kick
+        xdotool mousemove --window "$panel" 178 64 click 1
+        sleep 2
+        shot 07-kick
+    fi
     room_send quit
     wait "$room_pid"
 fi
