@@ -79,6 +79,9 @@ TEST_F(CommandMenus, EveryEntryOfTheCommandMenuAtEveryLevel) {
             EXPECT_EQ(r.MenuCdesSupp.visible(), e.opens.empty());
             EXPECT_EQ(r.MenuSalles.visible(), e.opens == "MenuSalles");
             EXPECT_EQ(r.MenuListes.visible(), e.opens == "MenuListes");
+            if (e.opens == "MenuListes") {
+                EXPECT_EQ(r.MenuListes.listCount(), 6) << "the same at every level";
+            }
         }
     }
 }
@@ -107,59 +110,40 @@ TEST_F(CommandMenus, TheRoomMenuPerLevel) {
     }
 }
 
-TEST_F(CommandMenus, TheListMenuIsTheSameAtEveryLevel) {
-    startPanel();
-    for (int niveau : {1, 2, 3, 4, 0}) {
-        SCOPED_TRACE(niveau);
-        panel::Reglages& r = atLevel(niveau);
-        r.part<MenusCommandes>().gestionlistes();
-        EXPECT_FALSE(r.MenuCdesSupp.visible());
-        EXPECT_TRUE(r.MenuListes.visible());
-        EXPECT_EQ(r.MenuListes.left(), 1680);
-        EXPECT_EQ(r.MenuListes.height(), 1200);
-        EXPECT_EQ(entries(r.MenuListes),
-                  (std::vector<std::wstring>{L"OPlist totale", L"OPlist rouges", L"OPlist operateurs +",
-                                             L"OPlist opérateurs", L"OPlist bleus", L"Liste des bannis"}));
-    }
-}
-
+// Both sub-menus at the owner's level: their entries in order, each one's line and pause.
 TEST_F(CommandMenus, EachSubMenuEntryTypesItsLineThenWaitsHalfASecond) {
-    const struct {
-        ui::ListBox panel::PanelOverlays::*menu;
-        void (MenusCommandes::*open)();
-        const wchar_t* entry;
-        const char* line;
-    } cases[] = {
-        {&panel::PanelOverlays::MenuSalles, &MenusCommandes::gestionsalles, L"Passer salle en permanent",
-         "/permanent on"},
-        {&panel::PanelOverlays::MenuSalles, &MenusCommandes::gestionsalles, L"Passer salle en provisoire",
-         "/permanent off"},
-        {&panel::PanelOverlays::MenuSalles, &MenusCommandes::gestionsalles, L"Réserver salle aux VIP",
-         "/proonly on"},
-        {&panel::PanelOverlays::MenuSalles, &MenusCommandes::gestionsalles, L"Autoriser salle à tous",
-         "/proonly off"},
-        {&panel::PanelOverlays::MenuSalles, &MenusCommandes::gestionsalles, L"Supprimer la salle", "/del"},
-        {&panel::PanelOverlays::MenuListes, &MenusCommandes::gestionlistes, L"OPlist totale", "/oplist list"},
-        {&panel::PanelOverlays::MenuListes, &MenusCommandes::gestionlistes, L"OPlist rouges",
-         "/oplist list owner"},
-        {&panel::PanelOverlays::MenuListes, &MenusCommandes::gestionlistes, L"OPlist operateurs +",
-         "/oplist list opplus"},
-        {&panel::PanelOverlays::MenuListes, &MenusCommandes::gestionlistes, L"OPlist opérateurs",
-         "/oplist list operator"},
-        {&panel::PanelOverlays::MenuListes, &MenusCommandes::gestionlistes, L"OPlist bleus",
-         "/oplist list friend"},
-        {&panel::PanelOverlays::MenuListes, &MenusCommandes::gestionlistes, L"Liste des bannis",
-         "/banlist list"},
-    };
+    const std::vector<std::pair<std::wstring, std::string>> salles = {
+        {L"Passer salle en permanent", "/permanent on"},
+        {L"Passer salle en provisoire", "/permanent off"},
+        {L"Réserver salle aux VIP", "/proonly on"},
+        {L"Autoriser salle à tous", "/proonly off"},
+        {L"Supprimer la salle", "/del"}};
+    const std::vector<std::pair<std::wstring, std::string>> listes = {
+        {L"OPlist totale", "/oplist list"},
+        {L"OPlist rouges", "/oplist list owner"},
+        {L"OPlist operateurs +", "/oplist list opplus"},
+        {L"OPlist opérateurs", "/oplist list operator"},
+        {L"OPlist bleus", "/oplist list friend"},
+        {L"Liste des bannis", "/banlist list"}};
     panel::Reglages& r = startAtLevel(1);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.line);
-        (r.part<MenusCommandes>().*c.open)();
-        mark();
-        ASSERT_TRUE(choose(r.*c.menu, c.entry));
-        EXPECT_EQ(typed(), (std::vector<Typed>{{c.line, 0}}));
-        EXPECT_EQ(elapsed(), 650);
-        EXPECT_TRUE((r.*c.menu).visible());
+    MenusCommandes& menus = r.part<MenusCommandes>();
+    for (const auto& [menu, open, table] :
+         {std::tuple{&r.MenuSalles, &MenusCommandes::gestionsalles, &salles},
+          std::tuple{&r.MenuListes, &MenusCommandes::gestionlistes, &listes}}) {
+        (menus.*open)();
+        std::vector<std::wstring> expected;
+        for (const auto& [entry, line] : *table) {
+            SCOPED_TRACE(line);
+            expected.push_back(entry);
+            mark();
+            ASSERT_TRUE(choose(*menu, entry));
+            EXPECT_EQ(typed(), (std::vector<Typed>{{line, 0}}));
+            EXPECT_EQ(elapsed(), 650);
+            EXPECT_TRUE(menu->visible());
+        }
+        EXPECT_EQ(entries(*menu), expected);
+        EXPECT_EQ(menu->left(), 1680);
+        EXPECT_EQ(menu->height(), menu == &r.MenuListes ? 1200 : 1005);
     }
 }
 
