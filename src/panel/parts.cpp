@@ -3,6 +3,7 @@
 #include "commands/command_menus.h"
 #include "commands/one_nick_commands.h"
 #include "commands/sanctions.h"
+#include "commands/sound_broadcast.h"
 #include "commands/target.h"
 #include "monitor/panel_layout.h"
 #include "monitor/target_pickup.h"
@@ -25,6 +26,8 @@ void registerParts(Reglages& panel, app::Program& program) {
     panel.addPart<commands::CommandesPseudo>(program, panel);
     panel.addPart<commands::Sanctions>(program, panel);
     panel.addPart<commands::MenusCommandes>(program, panel);
+    // Operator commands: the sound broadcast.
+    panel.addPart<commands::SoundBroadcast>(program, panel);
 }
 
 }  // namespace wardo::panel
