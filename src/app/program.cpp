@@ -3,6 +3,7 @@
 #include "app/principale.h"
 #include "chatlink/pickers/connex_man.h"
 #include "chatlink/pickers/connex_man2.h"
+#include "commands/envoimsg.h"
 #include "editors/messages_edit.h"
 #include "editors/raisons_edit.h"
 #include "editors/sons_edit.h"
@@ -16,6 +17,7 @@ Program::Program(platform::Platform& p, ui::FormHost& host) : platform(p), runti
 
 // Forms go before the runtime they registered with.
 Program::~Program() {
+    envoimsg_.reset();
     connexMan2_.reset();
     connexMan_.reset();
     message_.reset();
@@ -80,6 +82,11 @@ editors::RaisonsEdit& Program::raisonsEdit() {
 editors::SonsEdit& Program::sonsEdit() {
     if (!sonsEdit_) sonsEdit_ = std::make_unique<editors::SonsEdit>(*this);
     return *sonsEdit_;
+}
+
+commands::Envoimsg& Program::envoimsg() {
+    if (!envoimsg_) envoimsg_ = std::make_unique<commands::Envoimsg>(*this);
+    return *envoimsg_;
 }
 
 int Program::run() {

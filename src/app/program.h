@@ -29,6 +29,9 @@ class SonsEdit;
 namespace wardo::settings {
 struct IniEntry;
 }
+namespace wardo::commands {
+class Envoimsg;
+}
 
 namespace wardo::app {
 
@@ -134,6 +137,7 @@ public:
     editors::MessagesEdit& messagesEdit();
     editors::RaisonsEdit& raisonsEdit();
     editors::SonsEdit& sonsEdit();
+    commands::Envoimsg& envoimsg();  // the group messages
 
     // Shows the start-up window and runs until the program ends; returns the exit code.
     int run();
@@ -149,6 +153,7 @@ private:
     std::unique_ptr<editors::MessagesEdit> messagesEdit_;
     std::unique_ptr<editors::RaisonsEdit> raisonsEdit_;
     std::unique_ptr<editors::SonsEdit> sonsEdit_;
+    std::unique_ptr<commands::Envoimsg> envoimsg_;
     int exitCode_ = 0;
 };
 

@@ -1,6 +1,7 @@
 // Every subsystem's part of the panel, created with it. A subsystem adds its part here, one line.
 #include "app/program.h"
 #include "commands/command_menus.h"
+#include "commands/group_messages.h"
 #include "commands/one_nick_commands.h"
 #include "commands/sanctions.h"
 #include "commands/sound_broadcast.h"
@@ -27,7 +28,9 @@ void registerParts(Reglages& panel, app::Program& program) {
     panel.addPart<commands::Sanctions>(program, panel);
     panel.addPart<commands::MenusCommandes>(program, panel);
     // Operator commands: the sound broadcast.
+    // Operator commands: the sound broadcast and the group messages.
     panel.addPart<commands::SoundBroadcast>(program, panel);
+    panel.addPart<commands::GroupMessages>(program, panel);
 }
 
 }  // namespace wardo::panel

@@ -1,6 +1,8 @@
 // The user's input on the real controls comes back into the objects and raises their events.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ui_fixture.h"
 
 namespace wardo::ui::win32::test {
@@ -178,6 +180,22 @@ TEST(Input, ADoubleClickOnALabelFollowsTheClassicOrder) {
     EXPECT_EQ(s.events,
               (std::vector<std::wstring>{L"Label1_MouseDown 1 30 30", L"Label1_MouseUp 1", L"Label1_Click",
                                          L"Label1_DblClick", L"Label1_MouseUp 1"}));
+}
+
+TEST(Input, ADoubleClickOnATextBoxIsItsEventAndTheBoxStillSelectsItsWord) {
+    Shown s;
+    s.form.Text1.onDblClick = [&s] { s.events.push_back(L"Text1_DblClick"); };
+    s.form.Text1.setText(L"deux mots");
+    HWND box = s.w(s.form.Text1);
+    SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    SendMessageW(box, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(std::count(s.events.begin(), s.events.end(), L"Text1_DblClick"), 1);
+    DWORD from = 0, to = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    EXPECT_EQ(from, 0u);
+    EXPECT_GT(to, 0u);
 }
 
 TEST(Input, MouseOnTheFormItselfHoldsTheMouseUntilTheRelease) {

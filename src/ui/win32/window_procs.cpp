@@ -343,7 +343,11 @@ LRESULT CALLBACK controlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 const int x = host.toTwipsX(GET_X_LPARAM(lp));
                 const int y = host.toTwipsY(GET_Y_LPARAM(lp));
                 if (msg == WM_LBUTTONDBLCLK) {
-                    if (!staticKind) break;
+                    if (!staticKind) {
+                        // A text box has its double click too; the edit then selects its word as usual.
+                        if (c.kind() == ControlKind::TextBox) c.dblClick();
+                        break;
+                    }
                     // The classic order: MouseDown, MouseUp, Click, then DblClick and MouseUp.
                     keep->doubleClicked = true;
                     SetCapture(hwnd);
