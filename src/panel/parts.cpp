@@ -27,7 +27,6 @@ void registerParts(Reglages& panel, app::Program& program) {
     panel.addPart<commands::CommandesPseudo>(program, panel);
     panel.addPart<commands::Sanctions>(program, panel);
     panel.addPart<commands::MenusCommandes>(program, panel);
-    // Operator commands: the sound broadcast.
     // Operator commands: the sound broadcast and the group messages.
     panel.addPart<commands::SoundBroadcast>(program, panel);
     panel.addPart<commands::GroupMessages>(program, panel);
