@@ -6,7 +6,9 @@
 #include "commands/sanctions.h"
 #include "commands/sound_broadcast.h"
 #include "commands/target.h"
+#include "monitor/line_interpretation.h"
 #include "monitor/panel_layout.h"
+#include "monitor/room_poller.h"
 #include "monitor/target_pickup.h"
 #include "panel/help_panes.h"
 #include "panel/reglages.h"
@@ -30,6 +32,9 @@ void registerParts(Reglages& panel, app::Program& program) {
     // Operator commands: the sound broadcast and the group messages.
     panel.addPart<commands::SoundBroadcast>(program, panel);
     panel.addPart<commands::GroupMessages>(program, panel);
+    // Chat monitoring: following the room and interpreting each new line.
+    panel.addPart<monitor::LineInterpretation>(program, panel);
+    panel.addPart<monitor::RoomPoller>(program, panel);
 }
 
 }  // namespace wardo::panel

@@ -1,0 +1,96 @@
+#include "monitor/line_interpretation.h"
+
+#include "commands/entry_sound.h"
+#include "panel/reglages.h"
+
+namespace wardo::monitor {
+
+namespace {
+
+constexpr const wchar_t* kJoinFr = L"Rejoint la salle :";
+constexpr const wchar_t* kJoinEn = L"Join: ";
+
+// A bracket group (the room's time stamp, a remark) goes before any other test: from the first "(" to
+// the first ")" and one character more, every occurrence. When the ")" comes first the same length
+// rule holds; three or more characters before the "(" it is negative and the line cannot be read.
+void retireGroupe(Text& ligne) {
+    const long a = text::find(ligne, L"(");
+    const long c = text::find(ligne, L")");
+    if (a == 0 || c == 0) return;
+    const long longueur = c - a + 2;
+    if (longueur < 0) text::fail(text::ErrorCode::InvalidCall, "bracket group of negative length");
+    ligne = text::replaceAll(ligne, text::mid(ligne, a, longueur), L"");
+}
+
+Text pseudoEntrant(const Text& ligne) {
+    Text pseudo;
+    if (text::left(ligne, 18) == kJoinFr) pseudo = text::trim(text::replaceAll(ligne, kJoinFr, L""));
+    if (text::find(ligne, kJoinEn) > 0) pseudo = text::trim(text::replaceAll(ligne, kJoinEn, L""));
+    return pseudo;
+}
+
+wchar_t premierNonBlanc(const Text& s) {
+    const auto p = s.find_first_not_of(L' ');
+    return p == Text::npos ? L'\0' : s[p];
+}
+
+}  // namespace
+
+LineInterpretation::LineInterpretation(app::Program& program, panel::Reglages& panel)
+    : program_(program), panel_(panel) {}
+
+void LineInterpretation::traiteligne(Text& ligne) {
+    app::Program& p = program_;
+    ligne = text::trimRight(ligne);
+    retireGroupe(ligne);
+
+    if (text::find(ligne, L"Votre statut est :") > 0) {
+        Text phrase = ligne;
+        TraiteChgtStatut(phrase);
+    }
+    if (text::find(ligne, L"Your current level is:") > 0) {
+        Text phrase = ligne;
+        TraiteChgtStatut(phrase);
+    }
+    if (text::find(ligne, L"Les droits de modérateur ont été appliqués") > 0) droitsAppliques();
+    if (text::find(ligne, L"Operator rights were applied successfully") > 0) droitsAppliques();
+
+    const Text pseudo = pseudoEntrant(ligne);
+    if (!p.IgnoreReentrantActif) p.DernierPseudoEntre = L"#";
+    if (!pseudo.empty()) {
+        if (p.AccueilActif && pseudo != p.DernierPseudoEntre && !p.SaisieChatOccupee) accueille(pseudo);
+        const bool alerte = alerteSurveillee(pseudo);
+        if (p.AnnonceSonoreActive && pseudo != p.DernierPseudoEntre && !alerte) commands::JoueSonEntree(p);
+        p.DernierPseudoEntre = pseudo;
+    }
+
+    // A member's call for the entry sound, unless the user turned such calls off.
+    if (text::find(ligne, L"/ding") > 0 && p.DingAutorise) commands::JoueSonEntree(p);
+}
+
+// The final blank alternates from one welcome to the next (the first one has it). The robot never types
+// a command taken from the room: a phrase that begins with "/" only because of the nickname is dropped,
+// and then counts as no welcome.
+void LineInterpretation::accueille(const Text& pseudo) {
+    app::Program& p = program_;
+    const Text phrase = text::replaceAll(p.TexteAccueil, L"$N", pseudo);
+    if (premierNonBlanc(phrase) == L'/' && premierNonBlanc(p.TexteAccueil) != L'/') return;
+    p.BasculeEspaceAccueil = !p.BasculeEspaceAccueil;
+    p.room.EnvoieChat(p.BasculeEspaceAccueil ? phrase + L" " : phrase);
+}
+
+// Every active entry that names the nickname, in any letter case, raises the alert once.
+bool LineInterpretation::alerteSurveillee(const Text& pseudo) {
+    const Text minuscules = text::lower(pseudo);
+    bool alerte = false;
+    for (int d = 1; d <= 6; ++d) {
+        const app::PseudoAlerte& surveille = program_.PseudosAlerte[static_cast<std::size_t>(d)];
+        if (minuscules == text::lower(surveille.Pseudo) && surveille.Actif == L"1") {
+            alerte = true;
+            AlerteEntree(pseudo);
+        }
+    }
+    return alerte;
+}
+
+}  // namespace wardo::monitor

@@ -1,0 +1,42 @@
+#include "monitor/room_poller.h"
+
+#include "app/principale.h"
+#include "monitor/line_interpretation.h"
+#include "monitor/room_text_reader.h"
+#include "panel/reglages.h"
+
+namespace wardo::monitor {
+
+RoomPoller::RoomPoller(app::Program& program, panel::Reglages& panel) : program_(program), panel_(panel) {
+    panel_.Boucle.onTimer = [this] { Boucle_Timer(); };
+}
+
+void RoomPoller::Boucle_Timer() {
+    try {
+        lit();
+    } catch (const text::RuntimeError&) {
+        // The tick ends here, silently.
+    }
+}
+
+// The read has no limit on the number of lines: a room that has talked for hours is still followed.
+void RoomPoller::lit() {
+    app::Program& p = program_;
+    auto ligne = LitDerniereLigneChat(p.room);
+    if (!ligne) return;  // no complete line: nothing else this tick
+    p.DerniereLigneChat = std::move(*ligne);
+    if (p.DerniereLigneChat != p.DerniereLigneTraitee) {
+        // Recorded before it is interpreted: a tick nested in the interpretation (a message box pumps
+        // events) or a line that fails is never handled again.
+        p.DerniereLigneTraitee = p.DerniereLigneChat;
+        panel_.part<LineInterpretation>().traiteligne(p.DerniereLigneChat);
+    }
+    if (!p.room.MicroOccupe()) {
+        p.MicroPris = false;
+        p.BipPriseDonne = false;
+    }
+    if (!p.platform.windows.keyDown(static_cast<int>(p.CodeToucheMicro))) p.ToucheMicroEnfoncee = false;
+    p.principale().affichehandles();
+}
+
+}  // namespace wardo::monitor

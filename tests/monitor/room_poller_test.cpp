@@ -1,0 +1,156 @@
+// The poller on the virtual clock against the simulated room: which lines it hands over, when, and
+// what each tick keeps in step.
+#include "monitor_fixture.h"
+
+namespace wardo::monitor::testing {
+namespace {
+
+const std::wstring kWelcomeBob = L"(*)Bob, bonjour, bienvenue sur notre room ! (*) ";
+const std::string kWelcome = "SalutNouvUser=O\r\n";
+
+class Poller : public MonitoredRoom {};
+
+TEST_F(Poller, GreetsAJoinAtTheNextTickAndOnlyTheNewestOfLinesThatCameTogether) {
+    attach(kWelcome);
+    desk.loop.runFor(50);
+    const auto joined = now();
+    room.model().join(L"Alice");
+    room.model().join(L"Bob");
+    desk.loop.runFor(1000);
+    const auto greetings = typed();
+    ASSERT_EQ(greetings.size(), 1u);
+    EXPECT_EQ(greetings[0].line, kWelcomeBob);
+    // Typed at the first tick after the join.
+    const auto t = ticks();
+    const auto first = std::find_if(t.begin(), t.end(), [&](auto at) { return at > joined; });
+    ASSERT_NE(first, t.end());
+    EXPECT_EQ(greetings[0].atMs, *first);
+    EXPECT_LE(*first - joined, 200);
+    // The robot's own greeting came back as the newest line and changed nothing.
+    EXPECT_EQ(program->DerniereLigneTraitee, L"(21:05) Zorro_75 : " + kWelcomeBob);
+}
+
+TEST_F(Poller, TheSameLineTwiceInARowIsInterpretedOnce) {
+    attach();
+    room.model().notice(L"Eve : /ding");
+    desk.loop.runFor(200);
+    room.model().notice(L"Eve : /ding");
+    desk.loop.runFor(1000);
+    EXPECT_EQ(desk.sounds.played().size(), 1u);
+    // Another line between them makes it new again.
+    room.model().notice(L"Eve : re");
+    desk.loop.runFor(200);
+    room.model().notice(L"Eve : /ding");
+    desk.loop.runFor(200);
+    EXPECT_EQ(desk.sounds.played().size(), 2u);
+}
+
+TEST_F(Poller, TheNewestLineAtIdentificationIsNeverInterpreted) {
+    room.model().showsUserLines = false;  // the phrase is not shown: the join stays the newest line
+    room.model().join(L"Bob");
+    attach(kWelcome);
+    EXPECT_EQ(program->DerniereLigneTraitee, L"Rejoint la salle : Bob");
+    desk.loop.runFor(2000);
+    EXPECT_TRUE(typed().empty());
+}
+
+TEST_F(Poller, AnUnfinishedLineWaitsForItsLineBreak) {
+    attach(kWelcome);
+    room.model().appendRaw(L"Rejoint la salle : Bob");
+    desk.loop.runFor(1000);
+    EXPECT_TRUE(typed().empty());
+    room.model().appendRaw(L"\r\n");
+    desk.loop.runFor(200);
+    ASSERT_EQ(typed().size(), 1u);
+    EXPECT_EQ(typed()[0].line, kWelcomeBob);
+}
+
+TEST_F(Poller, ALineThatFailsEndsItsTickAndIsNeverRetried) {
+    attach();
+    program->MicroPris = true;
+    room.model().notice(L"Opération impossible. Votre statut est : OPPLUS");
+    desk.loop.runFor(200);
+    // The tick ended in the interpretation: the microphone flags were not refreshed.
+    EXPECT_TRUE(program->MicroPris);
+    EXPECT_EQ(program->DerniereLigneTraitee, L"Opération impossible. Votre statut est : OPPLUS");
+    desk.loop.runFor(1000);
+    EXPECT_FALSE(program->MicroPris);
+    EXPECT_TRUE(desk.boxes.shown().empty());
+    EXPECT_EQ(program->MotStatut, L"rouge");
+    // The next line is followed as usual.
+    room.model().notice(L"Eve : /ding");
+    desk.loop.runFor(200);
+    EXPECT_EQ(desk.sounds.played().size(), 1u);
+}
+
+TEST_F(Poller, ATickNestedInTheStatusBoxDoesNotInterpretTheLineAgain) {
+    attach();
+    program->MicroPris = true;
+    int boxesUp = 0;
+    bool nestedTickEnded = false;
+    desk.boxes.whileShown = [&](const auto&) {
+        if (boxesUp++ > 0) return;  // a box over the box: the line was interpreted again
+        // While the box waits, the panel's timers run and a tick of the poller runs nested.
+        desk.loop.runFor(1000);
+        poller().Boucle_Timer();
+        nestedTickEnded = !program->MicroPris;
+    };
+    room.model().notice(L"Opération impossible. Votre statut est : OPPLUS.");
+    desk.loop.runFor(200);
+    EXPECT_TRUE(nestedTickEnded);
+    EXPECT_EQ(desk.boxes.shown().size(), 1u);
+    EXPECT_EQ(program->MotStatut, L"opplus");
+}
+
+TEST_F(Poller, ARoomOfFortyThousandLinesIsStillFollowed) {
+    attach(kWelcome);
+    desk.windows.setLogging(false);
+    std::wstring hours;
+    for (int i = 0; i < 40'000; ++i) hours += L"(20:00) Membre" + std::to_wstring(i % 50) + L" : bonsoir\r\n";
+    room.model().appendRaw(hours);
+    desk.loop.runFor(200);
+    room.model().join(L"Bob");
+    desk.loop.runFor(200);
+    const std::wstring greeting = L"(21:05) Zorro_75 : " + kWelcomeBob + L"\r\n";
+    const std::wstring& all = room.model().text();
+    ASSERT_GE(all.size(), greeting.size());
+    EXPECT_EQ(all.substr(all.size() - greeting.size()), greeting);
+    room.model().notice(L"Eve : /ding");
+    desk.loop.runFor(200);
+    EXPECT_EQ(desk.sounds.played().size(), 1u);
+}
+
+TEST_F(Poller, WithoutARoomNothingIsInterpretedOrRefreshed) {
+    loadPanel(kQuiet);
+    program->MicroPris = true;
+    program->ToucheMicroEnfoncee = true;
+    desk.loop.runFor(2000);
+    EXPECT_TRUE(program->MicroPris);
+    EXPECT_TRUE(program->ToucheMicroEnfoncee);
+    EXPECT_EQ(reglages().Label78(2).caption(), L"");
+    EXPECT_TRUE(desk.boxes.shown().empty());
+}
+
+TEST_F(Poller, EveryTickKeepsTheMicrophoneAndKeyLatchesAndTheHandleDisplayInStep) {
+    attach();
+    auto& p = *program;
+    p.MicroPris = p.BipPriseDonne = p.ToucheMicroEnfoncee = true;
+    room.model().otherTakesMic();
+    desk.windows.keyboard.press(40);  // the default push-to-talk key, held
+    desk.loop.runFor(1000);
+    EXPECT_TRUE(p.MicroPris);
+    EXPECT_TRUE(p.BipPriseDonne);
+    EXPECT_TRUE(p.ToucheMicroEnfoncee);
+    EXPECT_EQ(reglages().Label78(2).caption(), text::decimal(room.textPane()));
+
+    // No new line: the free microphone and the released key are still seen at the next tick.
+    room.model().otherReleasesMic();
+    desk.windows.keyboard.release(40);
+    desk.loop.runFor(200);
+    EXPECT_FALSE(p.MicroPris);
+    EXPECT_FALSE(p.BipPriseDonne);
+    EXPECT_FALSE(p.ToucheMicroEnfoncee);
+}
+
+}  // namespace
+}  // namespace wardo::monitor::testing
