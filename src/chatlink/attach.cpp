@@ -2,29 +2,29 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 
 namespace wardo::chatlink {
 
 namespace {
 
+// Class names and titles as the system gives them (ANSI, at most 254 characters). The names looked for
+// are ASCII, so comparing the bytes is comparing the texts, without converting every window's name.
+constexpr int kNameBuffer = 255;
+
 // Child classes are matched as the system's child search does: without regard to ASCII letter case.
-bool sameClass(const text::Text& a, const wchar_t* b) {
-    const text::Text wanted(b);
-    return a.size() == wanted.size() &&
-           std::equal(a.begin(), a.end(), wanted.begin(), [](wchar_t x, wchar_t y) {
-               auto fold = [](wchar_t c) {
-                   return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c;
-               };
-               return fold(x) == fold(y);
-           });
+bool sameClass(std::string_view a, std::string_view wanted) {
+    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return std::equal(a.begin(), a.end(), wanted.begin(), wanted.end(),
+                      [&fold](char x, char y) { return fold(x) == fold(y); });
 }
 
 // The next direct child of `parent` after `after` (0: from the first) whose class is `cls`.
-WindowHandle nextChildOfClass(RoomLink& link, WindowHandle parent, WindowHandle after, const wchar_t* cls) {
+WindowHandle nextChildOfClass(RoomLink& link, WindowHandle parent, WindowHandle after, const char* cls) {
     auto& w = link.windows();
     WindowHandle child = after == 0 ? w.firstChild(parent) : w.nextSibling(after);
     for (; child != 0; child = w.nextSibling(child))
-        if (sameClass(link.ClasseFenetre(child), cls)) return child;
+        if (sameClass(w.classNameA(child, kNameBuffer), cls)) return child;
     return 0;
 }
 
@@ -33,9 +33,9 @@ WindowHandle nextChildOfClass(RoomLink& link, WindowHandle parent, WindowHandle 
 WindowHandle ChercheIEFrame(RoomLink& link) {
     auto& w = link.windows();
     for (WindowHandle h = w.firstChild(w.desktop()); h != 0; h = w.nextSibling(h)) {
-        if (link.TexteFenetre(h).empty()) continue;
+        if (w.windowTextA(h, kNameBuffer).empty()) continue;
         if ((w.style(h) & platform::kStyleVisible) == 0) continue;
-        if (link.ClasseFenetre(h) == L"IEFrame") return h;
+        if (w.classNameA(h, kNameBuffer) == "IEFrame") return h;
     }
     return 0;
 }
@@ -55,12 +55,12 @@ ChatControls RechercheControles(RoomLink& link, WindowHandle panel) {
     ChatControls c;
     c.panel = panel;
     if (panel == 0) return c;
-    c.texte = nextChildOfClass(link, panel, 0, L"RichEdit20W");
-    c.saisie = nextChildOfClass(link, panel, 0, L"Edit");
-    c.envoi = nextChildOfClass(link, panel, 0, L"Button");
+    c.texte = nextChildOfClass(link, panel, 0, "RichEdit20W");
+    c.saisie = nextChildOfClass(link, panel, 0, "Edit");
+    c.envoi = nextChildOfClass(link, panel, 0, "Button");
     WindowHandle button = 0;
     for (int n = 1; n <= 9; ++n) {
-        button = nextChildOfClass(link, panel, button, L"Button");
+        button = nextChildOfClass(link, panel, button, "Button");
         if (button == 0) break;
         if (n == 8) c.micro = button;
         if (n == 9) c.micro2 = button;
