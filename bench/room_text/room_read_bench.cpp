@@ -1,13 +1,20 @@
 // Reading the room's text pane: at every tick of the poller (200 ms) for the newest complete line, and
-// once per attach for the identification, beside a plain copy of the same text out of the pane. The
-// room's text grows all evening, so the read must stay close to the copy at every size.
+// once per attach for the identification, beside a plain copy of the same text out of the pane; and the
+// poller's whole tick. The room's text grows all evening, so both must stay close to the copy at every
+// size.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+
 #include "allocation_count.h"
+#include "app/program.h"
 #include "chatlink/identification.h"
+#include "monitor/room_poller.h"
 #include "monitor/room_text_reader.h"
+#include "panel/reglages.h"
 #include "platform/sim/sim_desktop.h"
 #include "tools/room/sim_room.h"
+#include "ui/headless_host.h"
 
 namespace {
 
@@ -34,10 +41,30 @@ struct Room {
     long length = 0;
 };
 
+// The same room with the robot attached to it, its panel loaded: what the poller's tick works on.
+struct Robot : Room {
+    explicit Robot(long bytes) : Room(bytes) {
+        desk.env.set(L"APPDATA", L"C:\\Users\\Modo\\AppData\\Roaming");
+        std::filesystem::create_directories(desk.files.hostPath(L"C:\\Users\\Modo\\AppData\\Roaming\\Wardo"));
+        auto& r = program.room;
+        r.HandlePanneauChat = room.panel();
+        r.HandleTexteChat = r.HandleTexteChatControle = room.textPane();
+        r.HandleSaisieChat = room.inputLine();
+        r.HandleBoutonEnvoi = room.sendButton();
+        r.HandleBoutonMicro = room.micButton();
+        r.HandleBoutonMicro2 = room.mic2Button();
+        program.reglages().load();
+    }
+    wardo::monitor::RoomPoller& poller() { return program.reglages().part<wardo::monitor::RoomPoller>(); }
+
+    wardo::ui::HeadlessHost host;
+    wardo::app::Program program{desk.platform(), host};
+};
+
 // Runs `read` and reports the text's size, its lines and the allocations of one read.
-template <typename Read>
+template <typename Setup = Room, typename Read>
 void measure(benchmark::State& state, Read read) {
-    Room r(state.range(0));
+    Setup r(state.range(0));
     read(r);  // the pane converts the room's text once per change, not at every read
     const long long before = allocationCount();
     for (auto _ : state) read(r);
@@ -63,6 +90,12 @@ void NewestCompleteLine(benchmark::State& state) {
     });
 }
 
+// One whole tick of the poller with no new line, as nearly every tick is: the read, the comparison, the
+// microphone and key latches, the handle display.
+void WholeTick(benchmark::State& state) {
+    measure<Robot>(state, [](Robot& r) { r.poller().Boucle_Timer(); });
+}
+
 // The identification's read after every attach: the whole text converted and split into lines.
 void WholeTextInLines(benchmark::State& state) {
     measure(state, [](Room& r) {
@@ -74,6 +107,7 @@ void WholeTextInLines(benchmark::State& state) {
 #define ROOM_SIZES Arg(10 << 10)->Arg(100 << 10)->Arg(1 << 20)->Unit(benchmark::kMicrosecond)
 BENCHMARK(CopyOfThePane)->ROOM_SIZES;
 BENCHMARK(NewestCompleteLine)->ROOM_SIZES;
+BENCHMARK(WholeTick)->ROOM_SIZES;
 BENCHMARK(WholeTextInLines)->ROOM_SIZES;
 
 }  // namespace
