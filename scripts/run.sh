@@ -52,6 +52,10 @@ if [[ -n "$headless" ]]; then
             >>"$roaming/Wardo/wardo.ini"
 fi
 if [[ -n "$wardo_exe" ]]; then
+    # The robot of the scene greets newcomers.
+    appdata=$(wine_run cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')
+    ini_dir=$(winepath -u "$appdata\\Wardo" 2>/dev/null)
+    [[ -n "$ini_dir" ]] && mkdir -p "$ini_dir" && printf '[Parametres]\r\nSalutNouvUser=O\r\n' >"$ini_dir/wardo.ini"
     wine_run "$wardo_exe" &
     wardo_pid=$!
 fi
@@ -80,8 +84,9 @@ else
         shot 02-panneau
     fi
     room_send join Bob
+    sleep 2  # the robot greets the newcomer at its next reading of the room
     room_send say Bob bonjour tout le monde
-    sleep 3
+    sleep 2
     shot 03-arrivee
     room_send mic other
     room_send say Bob je parle au micro
