@@ -13,8 +13,8 @@ constexpr const wchar_t* kSirene = L"sireneincendie.wav";
 
 class Interpretation : public MonitoredRoom {
 protected:
-    void attachStill(const std::string& parametres = "", const std::string& alertes = "") {
-        attach(parametres, alertes);
+    void attachStill(const std::string& ini = "") {
+        attach(ini);
         reglages().Boucle.setEnabled(false);
     }
     // Each line in turn, as the poller hands it over; true when one of them could not be read.
@@ -33,13 +33,11 @@ protected:
 
 struct JoinCase {
     const char* name;
-    std::string parametres;
-    std::string alertes;
-    bool userTyping;
+    std::string ini;  // keys of [Parametres], then any other section
     std::vector<std::wstring> lines;
     std::vector<Typed> typed;
-    std::vector<Started> sounds;
-    std::wstring alerted;  // the alert frame's nickname; "" when no alert
+    std::vector<Started> sounds;  // a siren comes with the alert frame for Bob
+    bool userTyping = false;
     bool fails = false;
 };
 
@@ -48,138 +46,50 @@ std::ostream& operator<<(std::ostream& os, const JoinCase& c) {
 }
 
 const std::wstring kBob = L"(*)Bob, bonjour, bienvenue sur notre room ! (*)";
-const std::string kSonOn = "AnnSonore=O\r\n";
-const std::string kWelcomeAndSound = "SalutNouvUser=O\r\nAnnSonore=O\r\n";
+const std::wstring kAlice = L"(*)Alice, bonjour, bienvenue sur notre room ! (*)";
+const std::string kOn = "SalutNouvUser=O\r\nAnnSonore=O\r\n";
 
+// clang-format off
 const JoinCase kJoins[] = {
-    {"TimeStampBeforeTheFrenchJoin",
-     kWelcomeAndSound,
-     "",
-     false,
-     {L"(21:05) Rejoint la salle : Bob   "},
-     {{kBob + L" ", 0}},
-     {{kSon, 150}},
-     L""},
-    {"RemarkAfterTheNickname",
-     kWelcomeAndSound,
-     "",
-     false,
-     {L"Rejoint la salle : Bob (absent)"},
-     {{kBob + L" ", 0}},
-     {{kSon, 150}},
-     L""},
-    {"FrenchJoinOnlyAtTheStart", kWelcomeAndSound, "", false, {L"Eve : Rejoint la salle : Bob"}, {}, {}, L""},
-    {"EnglishJoinAnywhereTakesTheRestOfTheLine",
-     kWelcomeAndSound,
-     "",
-     false,
-     {L"  Eve says Join: Bob"},
-     {{L"(*)Eve says Bob, bonjour, bienvenue sur notre room ! (*) ", 0}},
-     {{kSon, 150}},
-     L""},
-    {"EmptyNicknameIsNoJoin", kWelcomeAndSound, "", false, {L"Rejoint la salle :    "}, {}, {}, L""},
-    {"TheFinalBlankAlternates",
-     kWelcomeAndSound,
-     "",
-     false,
-     {L"Rejoint la salle : Bob", L"Join: Alice", L"Rejoint la salle : Carl"},
-     {{kBob + L" ", 0},
-      {L"(*)Alice, bonjour, bienvenue sur notre room ! (*)", 150},
-      {L"(*)Carl, bonjour, bienvenue sur notre room ! (*) ", 300}},
-     {{kSon, 150}, {kSon, 300}, {kSon, 450}},
-     L""},
-    {"NoWelcomeWhileTheUserTypes", kWelcomeAndSound, "", true, {L"Join: Bob"}, {}, {{kSon, 0}}, L""},
-    {"WelcomeAndSoundOffByDefault", "", "", false, {L"Join: Bob"}, {}, {}, L""},
-    {"WatchedNicknameInAnotherCaseReplacesTheEntrySound",
-     kWelcomeAndSound,
-     "1=0|Bob\r\n2=1|bOB\r\n",
-     false,
-     {L"Join: Bob"},
-     {{kBob + L" ", 0}},
-     {{kSirene, 150}},
-     L"Bob"},
-    {"NicknameWatchedTwiceSoundsTheSirenTwice",
-     kSonOn,
-     "3=1|Bob\r\n5=1|BOB\r\n",
-     false,
-     {L"Join: Bob", L"Join: Bob"},
-     {},
-     {{kSirene, 0}, {kSirene, 0}, {kSirene, 0}, {kSirene, 0}},
-     L"Bob"},
-    {"ReentrantNicknameGreetedOnceEvenAfterOtherLines",
-     kWelcomeAndSound,
-     "",
-     false,
+    {"TimeStampBeforeTheFrenchJoin", kOn, {L"(21:05) Rejoint la salle : Bob   "},
+     {{kBob + L" ", 0}}, {{kSon, 150}}},
+    {"RemarkAfterTheNickname", kOn, {L"Rejoint la salle : Bob (absent)"}, {{kBob + L" ", 0}}, {{kSon, 150}}},
+    {"FrenchJoinOnlyAtTheStart", kOn, {L"Eve : Rejoint la salle : Bob"}, {}, {}},
+    {"EnglishJoinAnywhereTakesTheRestOfTheLine", kOn, {L"  Eve says Join: Bob"},
+     {{L"(*)Eve says Bob, bonjour, bienvenue sur notre room ! (*) ", 0}}, {{kSon, 150}}},
+    {"EmptyNicknameIsNoJoin", kOn, {L"Rejoint la salle :    "}, {}, {}},
+    {"TheFinalBlankAlternates", kOn, {L"Rejoint la salle : Bob", L"Join: Alice", L"Rejoint la salle : Bob"},
+     {{kBob + L" ", 0}, {kAlice, 150}, {kBob + L" ", 300}}, {{kSon, 150}, {kSon, 300}, {kSon, 450}}},
+    {"NoWelcomeWhileTheUserTypes", kOn, {L"Join: Bob"}, {}, {{kSon, 0}}, true},
+    {"WatchedNicknameInAnotherCaseReplacesTheEntrySound", kOn + "[Alertes]\r\n1=0|Bob\r\n2=1|bOB\r\n",
+     {L"Join: Bob"}, {{kBob + L" ", 0}}, {{kSirene, 150}}},
+    {"WatchedTwiceSirenTwiceAtEveryJoin", "AnnSonore=O\r\n[Alertes]\r\n3=1|Bob\r\n5=1|BOB\r\n",
+     {L"Join: Bob", L"Join: Bob"}, {}, {{kSirene, 0}, {kSirene, 0}, {kSirene, 0}, {kSirene, 0}}},
+    {"ReentrantNicknameGreetedOnceEvenAfterOtherLines", kOn,
      {L"Join: Bob", L"(21:06) Eve : salut Bob", L"Join: Bob", L"Join: Alice", L"Join: Bob"},
-     {{kBob + L" ", 0}, {L"(*)Alice, bonjour, bienvenue sur notre room ! (*)", 150}, {kBob + L" ", 300}},
-     {{kSon, 150}, {kSon, 300}, {kSon, 450}},
-     L""},
-    {"ReentrantNicknameGreetedAgainWhenNotIgnored",
-     kWelcomeAndSound + "IgnoreReentrant=N\r\n",
-     "",
-     false,
-     {L"Join: Bob", L"Join: Bob"},
-     {{kBob + L" ", 0}, {kBob, 150}},
-     {{kSon, 150}, {kSon, 300}},
-     L""},
-    {"OnlyTheCapitalMarkIsReplaced",
-     "SalutNouvUser=O\r\nPhraseAccueil=Salut $n, $N et $N !\r\n",
-     "",
-     false,
-     {L"Join: Bob"},
-     {{L"Salut $n, Bob et Bob ! ", 0}},
-     {},
-     L""},
-    {"CommandForgedInTheNicknameIsNeverTyped",
-     kWelcomeAndSound + "PhraseAccueil=$N, bienvenue !\r\n",
-     "",
-     false,
+     {{kBob + L" ", 0}, {kAlice, 150}, {kBob + L" ", 300}}, {{kSon, 150}, {kSon, 300}, {kSon, 450}}},
+    {"ReentrantNicknameGreetedAgainWhenNotIgnored", kOn + "IgnoreReentrant=N\r\n",
+     {L"Join: Bob", L"Join: Bob"}, {{kBob + L" ", 0}, {kBob, 150}}, {{kSon, 150}, {kSon, 300}}},
+    {"OnlyTheCapitalMarkIsReplaced", "SalutNouvUser=O\r\nPhraseAccueil=Salut $n, $N et $N !\r\n",
+     {L"Join: Bob"}, {{L"Salut $n, Bob et Bob ! ", 0}}, {}},
+    {"CommandForgedInTheNicknameIsNeverTyped", kOn + "PhraseAccueil=$N, bienvenue !\r\n",
      {L"Join: /kick Zorro_75 dehors", L"Join:  /ban Zorro_75", L"Join: Bob"},
-     {{L"Bob, bienvenue ! ", 0}},
-     {{kSon, 0}, {kSon, 0}, {kSon, 150}},
-     L""},
-    {"UsersOwnCommandIsTyped",
-     "SalutNouvUser=O\r\nPhraseAccueil=/msg $N Bienvenue\r\n",
-     "",
-     false,
-     {L"Join: Bob"},
-     {{L"/msg Bob Bienvenue ", 0}},
-     {},
-     L""},
-    {"DingPlaysWithTheEntrySoundOff", "", "", false, {L"(21:06) Eve : /ding"}, {}, {{kSon, 0}}, L""},
-    {"DingSilentWhenCallsAreNotAllowed", kSonOn + "AvecDing=N\r\n", "", false, {L"Eve : /ding"}, {}, {}, L""},
-    {"JoinAndDingOnOneLineSoundTwice",
-     kSonOn,
-     "",
-     false,
-     {L"Join: Bob /ding"},
-     {},
-     {{kSon, 0}, {kSon, 0}},
-     L""},
-    {"NoEntrySoundChosen",
-     kWelcomeAndSound + "BipEntree=4\r\n",
-     "",
-     false,
-     {L"Join: Bob"},
-     {{kBob + L" ", 0}},
-     {},
-     L""},
-    {"BracketGroupOfNegativeLengthIsNotRead",
-     kWelcomeAndSound,
-     "1=1|Bob\r\n",
-     false,
-     {L"Join: Bob ) x (/ding"},
-     {},
-     {},
-     L"",
-     true},
+     {{L"Bob, bienvenue ! ", 0}}, {{kSon, 0}, {kSon, 0}, {kSon, 150}}},
+    {"UsersOwnCommandIsTyped", "SalutNouvUser=O\r\nPhraseAccueil=/msg $N Bienvenue\r\n", {L"Join: Bob"},
+     {{L"/msg Bob Bienvenue ", 0}}, {}},
+    {"DingPlaysWithTheEntrySoundOff", "", {L"(21:06) Eve : /ding"}, {}, {{kSon, 0}}},
+    {"DingSilentWhenCallsAreNotAllowed", "AnnSonore=O\r\nAvecDing=N\r\n", {L"Eve : /ding"}, {}, {}},
+    {"NoEntrySoundChosen", kOn + "BipEntree=4\r\n", {L"Join: Bob", L"Eve : /ding"}, {{kBob + L" ", 0}}, {}},
+    {"BracketGroupOfNegativeLengthIsNotRead", kOn + "[Alertes]\r\n1=1|Bob\r\n", {L"Join: Bob ) x (/ding"},
+     {}, {}, false, true},
 };
+// clang-format on
 
 class Joins : public Interpretation, public ::testing::WithParamInterface<JoinCase> {};
 
 TEST_P(Joins, TypeSoundAndAlertAsTheLinesSay) {
     const JoinCase& c = GetParam();
-    attachStill(c.parametres, c.alertes);
+    attachStill(c.ini);
     if (c.userTyping) {
         room.model().setInput(L"je tape");
         program->SaisieChatOccupee = true;
@@ -188,8 +98,9 @@ TEST_P(Joins, TypeSoundAndAlertAsTheLinesSay) {
     EXPECT_EQ(typed(), c.typed);
     EXPECT_EQ(sounds(), c.sounds);
     for (const auto& s : desk.sounds.played()) EXPECT_TRUE(s.async);
-    EXPECT_EQ(reglages().PseudoEnAlerteArrive.caption(), c.alerted);
-    EXPECT_EQ(reglages().FrameAlerteUserEntre.left() == 150, !c.alerted.empty());
+    const bool alert = !c.sounds.empty() && c.sounds[0].file == kSirene;
+    EXPECT_EQ(reglages().FrameAlerteUserEntre.left() == 150, alert);
+    EXPECT_EQ(reglages().PseudoEnAlerteArrive.caption(), alert ? L"Bob" : L"");
     EXPECT_TRUE(desk.boxes.shown().empty());
 }
 
@@ -212,6 +123,7 @@ std::ostream& operator<<(std::ostream& os, const StatusCase& c) {
     return os << c.name;
 }
 
+// clang-format off
 const StatusCase kStatus[] = {
     {"FrenchNotice", "op", L"(21:05) Opération impossible. Votre statut est : OPPLUS.", L"opplus", 2,
      L"Panel OP plus", "opplus", true},
@@ -221,8 +133,8 @@ const StatusCase kStatus[] = {
      "noir", true},
     {"Friend", "", L"Operation failed! Your current level is: FRIEND.", L"bleu", 4, L"Panel user bleu",
      "bleu", true},
-    {"UnknownWordStoresTheCurrentOne", "", L"Opération impossible. Votre statut est : OWNER.", L"rouge", 1,
-     L"Panel admin", "rouge", true},
+    {"UnknownWordStoresTheCurrentOne", "", L"Opération impossible. Votre statut est : OWNER.", L"rouge",
+     1, L"Panel admin", "rouge", true},
     {"WordInLowerCaseIsUnknown", "op", L"Opération impossible. Votre statut est : opplus.", L"op", 3,
      L"Panel opérateur", "op", true},
     {"NoticeWithoutItsWholePhrase", "op", L"Votre statut est : OPPLUS.", L"op", 3, L"Panel opérateur",
@@ -231,11 +143,12 @@ const StatusCase kStatus[] = {
      std::nullopt, false},
     {"NoFullStop", "op", L"Opération impossible. Votre statut est : OPPLUS", L"op", 3, L"Panel opérateur",
      std::nullopt, false, true},
-    {"FrenchRights", "op", L"(21:05) Les droits de modérateur ont été appliqués", L"op", 1, L"Panel admin",
-     std::nullopt, true},
+    {"FrenchRights", "op", L"(21:05) Les droits de modérateur ont été appliqués", L"op", 1,
+     L"Panel admin", std::nullopt, true},
     {"EnglishRights", "bleu", L"Operator rights were applied successfully.", L"bleu", 1, L"Panel admin",
      std::nullopt, true},
 };
+// clang-format on
 
 class StatusNotices : public Interpretation, public ::testing::WithParamInterface<StatusCase> {};
 

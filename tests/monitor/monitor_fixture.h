@@ -38,13 +38,11 @@ protected:
         room.model().setNick(L"Zorro_75");
     }
 
-    // The settings file (`parametres` joins the quiet start-up keys of [Parametres]), the start-up
-    // window, then "Connexion à la salle": the robot types its phrase and shows its panel. Logs, sounds
-    // and boxes start empty, and times count from here.
-    void attach(const std::string& parametres = "", const std::string& alertes = "") {
-        std::string ini = kQuiet + parametres;
-        if (!alertes.empty()) ini += "[Alertes]\r\n" + alertes;
-        writeIni(ini);
+    // The settings file (`ini` follows the quiet start-up keys of [Parametres]), the start-up window,
+    // then "Connexion à la salle": the robot types its phrase and shows its panel. Logs, sounds and
+    // boxes start empty, and times count from here.
+    void attach(const std::string& ini = "") {
+        writeIni(kQuiet + ini);
         startUp();
         desk.loop.runFor(1000);
         principale().Connexionroom.click();
