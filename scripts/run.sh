@@ -44,18 +44,16 @@ room_pid=$!
 wine_run "$send_exe" --wait 30 "$title" notice "Bienvenue dans le salon" >/dev/null ||
     { echo "the room simulator did not open" >&2; exit 1; }
 wardo_pid=
-if [[ -n "$headless" ]]; then
-    # The scene's robot has already read its panel's two information frames, and has one saved reason.
-    roaming=$(find "$WINEPREFIX/drive_c/users" -maxdepth 3 -type d -name Roaming 2>/dev/null | head -n1)
-    [[ -n "$roaming" ]] && mkdir -p "$roaming/Wardo" &&
-        printf '[Parametres]\r\nAffInfos1=N\r\nAffInfos2=N\r\n[TitresRaisons]\r\n1=Pub\r\n[Raisons]\r\n1=Pas de pub ici $N\r\n' \
-            >>"$roaming/Wardo/wardo.ini"
-fi
 if [[ -n "$wardo_exe" ]]; then
-    # The robot of the scene greets newcomers.
-    appdata=$(wine_run cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')
-    ini_dir=$(winepath -u "$appdata\\Wardo" 2>/dev/null)
-    [[ -n "$ini_dir" ]] && mkdir -p "$ini_dir" && printf '[Parametres]\r\nSalutNouvUser=O\r\n' >"$ini_dir/wardo.ini"
+    if [[ -n "$headless" ]]; then
+        # The scene's robot greets newcomers, has already read its panel's two information frames, and has
+        # one saved reason.
+        appdata=$(wine_run cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')
+        ini_dir=$(winepath -u "$appdata\\Wardo" 2>/dev/null)
+        [[ -n "$ini_dir" ]] && mkdir -p "$ini_dir" &&
+            printf '[Parametres]\r\nSalutNouvUser=O\r\nAffInfos1=N\r\nAffInfos2=N\r\n[TitresRaisons]\r\n1=Pub\r\n[Raisons]\r\n1=Pas de pub ici $N\r\n' \
+                >"$ini_dir/wardo.ini"
+    fi
     wine_run "$wardo_exe" &
     wardo_pid=$!
 fi
