@@ -75,6 +75,21 @@ TEST(Input, TypedTextReachesTheObjectWithOneChange) {
     EXPECT_EQ(windowText(s.w(s.form.Text1)), L"du programme");
 }
 
+TEST(Input, ATextBoxClicksWhenTheLeftButtonComesUpOverIt) {
+    Shown s;
+    s.form.Text1.onClick = [&s] {
+        s.events.push_back(L"Text1_Click");
+        s.form.Text1.setText(L"");  // as the operator-code box does
+    };
+    HWND box = s.w(s.form.Text1);
+    SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(-40, 5));  // released beside it
+    EXPECT_EQ(s.events, (std::vector<std::wstring>{L"Text1_Click", L"Text1_Change"}));
+    EXPECT_EQ(windowText(box), L"");
+}
+
 TEST(Input, TextForcedIntoAReadOnlyBoxIsTakenBack) {
     Shown s;
     s.form.Text1.setLocked(true);

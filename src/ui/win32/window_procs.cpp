@@ -378,6 +378,12 @@ LRESULT CALLBACK controlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                         keep->doubleClicked = false;
                         return 0;
                     }
+                    // A text box clicks when the left button comes up over it, as the classic one does.
+                    if (c.kind() == ControlKind::TextBox && msg == WM_LBUTTONUP && keep->control != nullptr) {
+                        RECT r;
+                        GetClientRect(hwnd, &r);
+                        if (PtInRect(&r, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)})) keep->control->click();
+                    }
                 } else {
                     c.mouseMove(buttonsHeld(wp), shiftState(), x, y);
                 }
