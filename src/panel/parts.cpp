@@ -10,8 +10,10 @@
 #include "monitor/panel_layout.h"
 #include "monitor/room_poller.h"
 #include "monitor/target_pickup.h"
+#include "panel/choix_alerte.h"
 #include "panel/help_panes.h"
 #include "panel/reglages.h"
+#include "panel/reglages_de_base.h"
 #include "panel/skins_pane.h"
 
 namespace wardo::panel {
@@ -35,6 +37,9 @@ void registerParts(Reglages& panel, app::Program& program) {
     // Chat monitoring: following the room and interpreting each new line.
     panel.addPart<monitor::LineInterpretation>(program, panel);
     panel.addPart<monitor::RoomPoller>(program, panel);
+    // Control panel: the settings pane and the watched-nicknames editor.
+    panel.addPart<ReglagesDeBase>(program, panel);
+    panel.addPart<ChoixAlerte>(program, panel);
 }
 
 }  // namespace wardo::panel

@@ -1,6 +1,7 @@
 // The configuration menu: each entry opens a pane of the panel or one of the list editors.
 #include "editors/opening.h"
 #include "panel/reglages.h"
+#include "panel/reglages_de_base.h"
 #include "panel/skins_pane.h"
 
 namespace wardo::panel {
@@ -16,8 +17,9 @@ void Reglages::MenuConfig_Click() {
     if (item == L"Skins") DefinitSkins();
 }
 
-// The settings pane comes with its own subsystem; until then its entry only closes the menu.
-void Reglages::AfficheReglagesBase() {}
+void Reglages::AfficheReglagesBase() {
+    part<ReglagesDeBase>().AfficheReglagesBase();
+}
 
 void Reglages::DefinitSkins() {
     part<SkinsPane>().DefinitSkins();
