@@ -9,6 +9,7 @@
 #include "platform/sim/sim_digest.h"
 #include "platform/sim/sim_environment.h"
 #include "platform/sim/temp_folder.h"
+#include "text/text.h"
 
 namespace wardo::platform::sim {
 namespace {
@@ -41,6 +42,19 @@ TEST_F(SimFilesTest, NamesMatchWithoutRegardToCase) {
     EXPECT_TRUE(files.folderExists(L"C:\\USERS\\moi\\wardo\\Skins\\"));
     EXPECT_FALSE(files.fileExists(L"C:\\Users\\Moi\\Wardo\\Skins"));
     EXPECT_FALSE(files.folderExists(L"C:\\Users\\Moi\\Wardo\\Skins\\Bleu.bmp"));
+}
+
+// Whatever the process's locale: a skin name typed in a settings file may hold any letter.
+TEST_F(SimFilesTest, NamesWithAnyLetterAreWrittenFoundAndListed) {
+    fs::create_directories(folder.path() / "C/Skins");
+    for (const wchar_t* name : {L"Été.bmp", L"Жук.bmp", L"x\xD800y.bmp"}) {
+        const std::wstring path = std::wstring(L"C:\\Skins\\") + name;
+        EXPECT_TRUE(files.writeAllAtomic(path, "BM")) << text::toAnsi(name);
+        EXPECT_TRUE(files.fileExists(path)) << text::toAnsi(name);
+    }
+    EXPECT_TRUE(files.fileExists(L"C:\\skins\\éTÉ.BMP"));
+    EXPECT_EQ(files.listFiles(L"C:\\Skins", L"*.bmp"),
+              (std::vector<std::wstring>{L"x\xFFFDy.bmp", L"Été.bmp", L"Жук.bmp"}));
 }
 
 TEST_F(SimFilesTest, ListingsAreFilteredAndSorted) {

@@ -44,6 +44,54 @@ bool lessNoCase(const std::wstring& a, const std::wstring& b) {
     return text::lower(a) < text::lower(b);
 }
 
+// Host names are UTF-8 whatever the process's locale (the "C" locale converts no accented letter); a
+// code unit that is no character becomes U+FFFD.
+fs::path hostName(const std::wstring& name) {
+    std::u8string out;
+    for (const wchar_t unit : name) {
+        auto c = static_cast<char32_t>(unit);
+        if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = 0xFFFD;
+        if (c < 0x80) {
+            out += static_cast<char8_t>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char8_t>(0xC0 | (c >> 6));
+            out += static_cast<char8_t>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char8_t>(0xE0 | (c >> 12));
+            out += static_cast<char8_t>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char8_t>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char8_t>(0xF0 | (c >> 18));
+            out += static_cast<char8_t>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char8_t>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char8_t>(0x80 | (c & 0x3F));
+        }
+    }
+    return fs::path(out);
+}
+
+// The other way; a byte that does not decode becomes U+FFFD.
+std::wstring wideName(const fs::path& path) {
+    const std::u8string bytes = path.u8string();
+    std::wstring out;
+    for (size_t i = 0; i < bytes.size();) {
+        const unsigned b = bytes[i];
+        const int more = b < 0x80             ? 0
+                         : (b & 0xE0) == 0xC0 ? 1
+                         : (b & 0xF0) == 0xE0 ? 2
+                         : (b & 0xF8) == 0xF0 ? 3
+                                              : -1;
+        char32_t c = more == 0 ? b : more == 1 ? (b & 0x1F) : more == 2 ? (b & 0x0F) : (b & 0x07);
+        size_t j = i + 1;
+        for (int k = 0; k < more && j < bytes.size() && (bytes[j] & 0xC0) == 0x80; ++k, ++j)
+            c = (c << 6) | (bytes[j] & 0x3F);
+        if (more < 0 || j != i + 1 + static_cast<size_t>(more)) c = 0xFFFD;
+        out += static_cast<wchar_t>(c);
+        i = more < 0 ? i + 1 : j;
+    }
+    return out;
+}
+
 std::vector<std::wstring> splitPath(const std::wstring& path) {
     std::vector<std::wstring> parts;
     std::wstring cur;
@@ -83,13 +131,13 @@ fs::path SimFiles::hostPath(const std::wstring& path) const {
         }
         names.push_back(part);
     }
-    fs::path host = root_ / fs::path(drive);
+    fs::path host = root_ / hostName(drive);
     for (const auto& name : names) {
-        fs::path next = host / fs::path(name);
+        fs::path next = host / hostName(name);
         std::error_code ec;
         if (!caseSensitive_ && !fs::exists(next, ec) && fs::is_directory(host, ec)) {
             for (const auto& entry : fs::directory_iterator(host, ec)) {
-                if (sameName(entry.path().filename().wstring(), name)) {
+                if (sameName(wideName(entry.path().filename()), name)) {
                     next = entry.path();
                     break;
                 }
@@ -176,7 +224,7 @@ std::vector<std::wstring> SimFiles::listFiles(const std::wstring& folder, const 
     const auto host = hostPath(folder);
     if (!fs::is_directory(host, ec)) return names;
     for (const auto& entry : fs::directory_iterator(host, ec)) {
-        const auto name = entry.path().filename().wstring();
+        const auto name = wideName(entry.path().filename());
         if (entry.is_regular_file(ec) && wildcardMatch(name, pattern)) names.push_back(name);
     }
     std::sort(names.begin(), names.end(), lessNoCase);
@@ -189,7 +237,7 @@ std::vector<std::wstring> SimFiles::listFolders(const std::wstring& folder) {
     const auto host = hostPath(folder);
     if (!fs::is_directory(host, ec)) return names;
     for (const auto& entry : fs::directory_iterator(host, ec))
-        if (entry.is_directory(ec)) names.push_back(entry.path().filename().wstring());
+        if (entry.is_directory(ec)) names.push_back(wideName(entry.path().filename()));
     std::sort(names.begin(), names.end(), lessNoCase);
     return names;
 }
@@ -198,7 +246,7 @@ std::vector<std::wstring> SimFiles::listDrives() {
     std::vector<std::wstring> drives;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(root_, ec)) {
-        const auto name = entry.path().filename().wstring();
+        const auto name = wideName(entry.path().filename());
         if (entry.is_directory(ec) && name.size() == 1 && name[0] >= L'A' && name[0] <= L'Z')
             drives.push_back(name + L":\\");
     }
