@@ -137,6 +137,10 @@ TEST(SettingsPane, ValidatedChoicesReachTheFileAndTheNextRunLaysThePanelOutForTh
         HWND op = waitForWindowText(robot.program.id(), L"OP", 5000);
         ASSERT_NE(op, nullptr);
         PostMessageW(op, BM_CLICK, 0, 0);
+        // The welcome typed for each join, so that the next run greets with the new phrase.
+        HWND avec = waitForWindowText(robot.program.id(), L"Avec", 5000);
+        ASSERT_NE(avec, nullptr);
+        PostMessageW(avec, BM_CLICK, 0, 0);
         HWND valider =
             waitForWindowText(robot.program.id(), L"Valider mes choix et fermer cette fenêtre", 5000);
         ASSERT_NE(valider, nullptr);
@@ -156,7 +160,7 @@ TEST(SettingsPane, ValidatedChoicesReachTheFileAndTheNextRunLaysThePanelOutForTh
                                                         {"AvecDing", "O"},
                                                         {"RetBarreTaches", "N"},
                                                         {"IgnoreReentrant", "O"},
-                                                        {"SalutNouvUser", "N"},
+                                                        {"SalutNouvUser", "O"},
                                                         {"PhraseConnexion", "Salut la room !"},
                                                         {"PhraseAccueil", "Bienvenue $N, caf\xE9 offert !"},
                                                         {"CodeOPME", ""},
