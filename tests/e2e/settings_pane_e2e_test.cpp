@@ -178,6 +178,11 @@ TEST(SettingsPane, ValidatedChoicesReachTheFileAndTheNextRunLaysThePanelOutForTh
     ASSERT_NE(metnoir, nullptr);
     EXPECT_EQ(placeInWindow(kick).x, pixels(2400));
     EXPECT_EQ(placeInWindow(metnoir).x, pixels(11480)) << "out of view at the operator's level";
+
+    // The next newcomer is greeted with the new phrase.
+    room.command(L"join Carla");
+    EXPECT_TRUE(waitForRoomText(room.window(), "Zorro_75 : Bienvenue Carla, caf\xE9 offert !", 10000))
+        << roomText(room.window());
 }
 
 }  // namespace
