@@ -144,12 +144,13 @@ TEST(Windows, ToolTipsAreRegisteredForTheirControls) {
         GetCurrentThreadId(),
         [](HWND h, LPARAM lp) -> BOOL {
             auto* f = reinterpret_cast<Find*>(lp);
-            if (lstrcmpiW(className(h).c_str(), L"tooltips_class32") == 0 &&
-                GetWindow(h, GW_OWNER) == f->owner) {
-                f->found = h;
-                return FALSE;
-            }
-            return TRUE;
+            if (lstrcmpiW(className(h).c_str(), L"tooltips_class32") != 0) return TRUE;
+            TOOLINFOW ti{};
+            ti.cbSize = sizeof ti;
+            if (SendMessageW(h, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&ti)) == 0 || ti.hwnd != f->owner)
+                return TRUE;
+            f->found = h;
+            return FALSE;
         },
         reinterpret_cast<LPARAM>(&find));
     ASSERT_NE(find.found, nullptr);
@@ -158,6 +159,15 @@ TEST(Windows, ToolTipsAreRegisteredForTheirControls) {
     EXPECT_EQ(SendMessageW(find.found, TTM_GETTOOLCOUNT, 0, 0), 1);
     s.form.Command1.setToolTip(L"Pause");  // replaced, not added
     EXPECT_EQ(SendMessageW(find.found, TTM_GETTOOLCOUNT, 0, 0), 1);
+}
+
+// The panel has tool tips and is put above all windows when it starts.
+TEST(Windows, AFormWithToolTipsCanBePutAboveAllWindows) {
+    Shown s;
+    HWND form = s.host.windowOf(s.form);
+    s.form.Command1.setToolTip(L"Pause");
+    SetWindowPos(form, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    EXPECT_NE(GetWindowLongW(form, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 }
 
 TEST(Windows, TheFormsCustomPointerCoversItsControls) {

@@ -284,9 +284,12 @@ void Win32Host::controlChanged(Control& c, Property what) {
         case Property::ToolTip: {
             if (c.toolTip().empty() && rec.tooltip == nullptr) break;
             if (rec.tooltip == nullptr) {
+                // Owned by no window: Wine places a window that owns a topmost popup just below that
+                // popup, which leaves it out of the topmost band, so a form with tool tips could never
+                // be put above all windows. The tool tip is topmost on its own and dies with the form.
                 rec.tooltip =
                     CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, rec.hwnd,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                                     nullptr, GetModuleHandleW(nullptr), nullptr);
             }
             removeTool(rec, h);
