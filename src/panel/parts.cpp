@@ -6,10 +6,13 @@
 #include "commands/sanctions.h"
 #include "commands/sound_broadcast.h"
 #include "commands/target.h"
+#include "monitor/capture_pause.h"
 #include "monitor/line_interpretation.h"
 #include "monitor/panel_layout.h"
+#include "monitor/reattach.h"
 #include "monitor/room_poller.h"
 #include "monitor/target_pickup.h"
+#include "monitor/voice_prio_countdown.h"
 #include "panel/choix_alerte.h"
 #include "panel/help_panes.h"
 #include "panel/reglages.h"
@@ -40,6 +43,10 @@ void registerParts(Reglages& panel, app::Program& program) {
     // Control panel: the settings pane and the watched-nicknames editor.
     panel.addPart<ReglagesDeBase>(program, panel);
     panel.addPart<ChoixAlerte>(program, panel);
+    // Chat monitoring: the "Voice prio" countdown, the capture pause, the re-attach buttons.
+    panel.addPart<monitor::VoicePrioCountdown>(program, panel);
+    panel.addPart<monitor::CapturePause>(program, panel);
+    panel.addPart<monitor::Reattach>(program, panel);
 }
 
 }  // namespace wardo::panel
