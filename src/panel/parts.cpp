@@ -2,10 +2,13 @@
 #include "app/program.h"
 #include "commands/command_menus.h"
 #include "commands/group_messages.h"
+#include "commands/key_panes.h"
 #include "commands/one_nick_commands.h"
+#include "commands/push_to_talk.h"
 #include "commands/sanctions.h"
 #include "commands/sound_broadcast.h"
 #include "commands/target.h"
+#include "commands/voice_prio.h"
 #include "monitor/capture_pause.h"
 #include "monitor/line_interpretation.h"
 #include "monitor/panel_layout.h"
@@ -47,6 +50,10 @@ void registerParts(Reglages& panel, app::Program& program) {
     panel.addPart<monitor::VoicePrioCountdown>(program, panel);
     panel.addPart<monitor::CapturePause>(program, panel);
     panel.addPart<monitor::Reattach>(program, panel);
+    // Commands: the microphone with priority, the push-to-talk key and its panes.
+    panel.addPart<commands::VoicePrio>(program, panel);
+    panel.addPart<commands::PushToTalkKey>(program, panel);
+    panel.addPart<commands::KeyPanes>(program, panel);
 }
 
 }  // namespace wardo::panel

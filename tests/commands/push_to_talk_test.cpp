@@ -1,0 +1,273 @@
+// The push-to-talk key and "Voice prio" as the robot sees the room's microphone: every transition, the
+// latch that makes one press act once, the 20-second give-up on the seconds clock, and the beeps.
+#include <functional>
+
+#include "microphone_fixture.h"
+
+namespace wardo::panel::testing {
+namespace {
+
+enum class From { Free, Busy, Held, KeyWait, PriorityWait, ReleaseWatch };
+
+struct Transition {
+    const char* name;
+    From from;
+    std::function<void(MicrophoneTest&)> event;
+    std::vector<std::pair<int, int>> tones;
+    int presses;
+    bool microPris;
+    Mic micAfter;
+    std::function<void(Reglages&, app::Program&)> check;
+    friend std::ostream& operator<<(std::ostream& os, const Transition& t) { return os << t.name; }
+};
+
+class MicrophoneTransition : public MicrophoneTest, public ::testing::WithParamInterface<Transition> {
+protected:
+    void reach(From from) {
+        switch (from) {
+            case From::Free:
+                break;
+            case From::Busy:
+                room().otherTakesMic();
+                break;
+            case From::Held:
+                room().pressMic();
+                program->MicroPris = program->BipPriseDonne = true;
+                break;
+            case From::KeyWait:
+                room().otherTakesMic();
+                pressKey();
+                break;
+            case From::PriorityWait:
+                room().otherTakesMic();
+                reglages().microprio.click();
+                desk.loop.runFor(100);
+                break;
+            case From::ReleaseWatch:
+                reach(From::PriorityWait);
+                room().otherReleasesMic();
+                desk.loop.runFor(100);
+                break;
+        }
+    }
+};
+
+TEST_P(MicrophoneTransition, AsTheTableSays) {
+    const Transition& t = GetParam();
+    Reglages& r = start();
+    reach(t.from);
+    desk.sounds.clear();
+    const int before = room().micPresses();
+    t.event(*this);
+    EXPECT_EQ(tones(), t.tones);
+    EXPECT_EQ(room().micPresses() - before, t.presses);
+    EXPECT_EQ(program->MicroPris, t.microPris);
+    EXPECT_EQ(room().mic(), t.micAfter);
+    if (t.check) t.check(r, *program);
+}
+
+using R = Reglages&;
+using P = app::Program&;
+
+void key(MicrophoneTest& m) {
+    m.pressKey();
+}
+void otherLeaves(MicrophoneTest& m) {
+    m.room().otherReleasesMic();
+    m.desk.loop.runFor(10);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Microphone, MicrophoneTransition,
+    ::testing::Values(Transition{"KeyOnFreeTakes",
+                                 From::Free,
+                                 key,
+                                 {{1000, 50}},
+                                 1,
+                                 true,
+                                 Mic::User,
+                                 [](R r, P) { EXPECT_FALSE(r.TimerToucheMicro.running()); }},
+                      Transition{"KeyOnBusyWaits",
+                                 From::Busy,
+                                 key,
+                                 {{300, 500}},
+                                 0,
+                                 false,
+                                 Mic::Other,
+                                 [](R r, P) { EXPECT_TRUE(r.TimerToucheMicro.running()); }},
+                      Transition{"KeyOnHeldReleases",
+                                 From::Held,
+                                 key,
+                                 {{500, 50}},
+                                 1,
+                                 false,
+                                 Mic::Free,
+                                 [](R, P p) { EXPECT_FALSE(p.BipPriseDonne); }},
+                      Transition{"KeyWaitTakesOnceFree",
+                                 From::KeyWait,
+                                 otherLeaves,
+                                 {{1000, 50}},
+                                 1,
+                                 true,
+                                 Mic::User,
+                                 [](R r, P) { EXPECT_FALSE(r.TimerToucheMicro.running()); }},
+                      Transition{"KeyWaitGivesUp",
+                                 From::KeyWait,
+                                 [](MicrophoneTest& m) { m.desk.loop.runFor(21100); },
+                                 {{300, 500}},
+                                 0,
+                                 false,
+                                 Mic::Other,
+                                 [](R r, P p) {
+                                     EXPECT_FALSE(r.TimerToucheMicro.running());
+                                     EXPECT_FALSE(p.ToucheMicroEnfoncee);
+                                 }},
+                      Transition{"VoicePrioStartsThePriorityWait",
+                                 From::Held,
+                                 [](MicrophoneTest& m) {
+                                     m.reglages().microprio.click();
+                                     m.desk.loop.runFor(100);
+                                 },
+                                 {},
+                                 0,
+                                 true,
+                                 Mic::User,
+                                 [](R r, P) {
+                                     EXPECT_TRUE(r.PriseMicro.running());
+                                     EXPECT_EQ(r.microprio.caption(), L"Attente ...");
+                                 }},
+                      Transition{"PriorityWaitTakesOnceFree",
+                                 From::PriorityWait,
+                                 otherLeaves,
+                                 {{1000, 50}},
+                                 1,
+                                 true,
+                                 Mic::User,
+                                 [](R r, P) {
+                                     EXPECT_FALSE(r.PriseMicro.running());
+                                     EXPECT_TRUE(r.AttenteLacheMicro.running());
+                                     EXPECT_FALSE(r.microprio.enabled());
+                                     EXPECT_EQ(r.microprio.caption(), L"Micro svp !");
+                                 }},
+                      Transition{"ReleaseWatchHandsTheCountdown",
+                                 From::ReleaseWatch,
+                                 [](MicrophoneTest& m) {
+                                     m.room().pressMic();  // the user's own click in the room
+                                     m.desk.loop.runFor(50);
+                                 },
+                                 {},
+                                 1,
+                                 true,
+                                 Mic::Free,  // MicroPris stays until the poller sees the microphone free
+                                 [](R r, P p) {
+                                     EXPECT_FALSE(r.AttenteLacheMicro.running());
+                                     EXPECT_TRUE(p.DecompteVoicePrio);
+                                     EXPECT_EQ(p.CompteurVoicePrio, 0);
+                                 }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MicrophoneTest, HoldingTheKeyActsOnceAndTheNextPressNeedsItSeenUp) {
+    start();
+    desk.windows.keyboard.press(kDown);
+    for (int i = 0; i < 10; ++i) {
+        desk.loop.runFor(200);
+        pollerTick();
+    }
+    EXPECT_EQ(room().micPresses(), 1);
+    EXPECT_EQ(room().mic(), Mic::User);
+
+    desk.windows.keyboard.release(kDown);
+    desk.loop.runFor(100);
+    desk.windows.keyboard.press(kDown);
+    desk.loop.runFor(100);
+    desk.windows.keyboard.release(kDown);
+    EXPECT_EQ(room().micPresses(), 1) << "not yet seen up by the poller";
+    nextPress();
+    EXPECT_EQ(room().micPresses(), 2);
+    EXPECT_EQ(room().mic(), Mic::Free);
+}
+
+TEST_F(MicrophoneTest, ASecondPressDuringAWaitRestartsIt) {
+    start();
+    room().otherTakesMic();
+    pressKey();
+    desk.loop.runFor(5000);
+    nextPress();
+    const std::int64_t second = lastToneAt(300);
+    EXPECT_EQ(tones(), (std::vector<Tone>{{300, 500}, {300, 500}}));
+    desk.loop.runFor(19000);
+    EXPECT_TRUE(reglages().TimerToucheMicro.running()) << "the first press would have given up by now";
+    desk.loop.runFor(3000);
+    EXPECT_FALSE(reglages().TimerToucheMicro.running());
+    const std::int64_t gaveUp = lastToneAt(300);
+    EXPECT_GE(gaveUp - second, 20000);
+    EXPECT_LE(gaveUp - second, 21010);
+}
+
+// The clock is read in whole seconds: a press anywhere in second 10 waits until 31.0.
+class GiveUp : public MicrophoneTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(GiveUp, AtSecond31ForAPressInSecond10) {
+    start();
+    room().otherTakesMic();
+    desk.loop.setTimeOfDay(0, 0, 10);
+    const std::int64_t ten = desk.loop.nowMs();
+    desk.loop.runFor(GetParam());
+    pressKey();
+    ASSERT_LT(lastToneAt(300) - ten, 1000) << "the press is seen within second 10";
+    desk.loop.runFor(22000);
+    const std::int64_t gaveUp = lastToneAt(300);
+    EXPECT_GE(gaveUp - ten, 21000);
+    EXPECT_LE(gaveUp - ten, 21010);
+}
+
+INSTANTIATE_TEST_SUITE_P(PressAt, GiveUp, ::testing::Values(0, 890),
+                         [](const auto& info) { return "10s" + std::to_string(info.param) + "ms"; });
+
+TEST_F(MicrophoneTest, APressTenSecondsBeforeMidnightGivesUpAfterIt) {
+    start();
+    room().otherTakesMic();
+    desk.loop.setTimeOfDay(23, 59, 50);
+    pressKey();
+    const std::int64_t pressed = lastToneAt(300);
+    desk.loop.runFor(22000);
+    const std::int64_t gaveUp = lastToneAt(300);
+    EXPECT_GE(gaveUp - pressed, 20000);
+    EXPECT_LE(gaveUp - pressed, 21010);
+    EXPECT_EQ(desk.loop.timeOfDay().substr(0, 6), L"00:00:");
+}
+
+TEST_F(MicrophoneTest, TheTakeBeepSoundsOncePerTake) {
+    start();
+    reglages().microprio.click();
+    desk.loop.runFor(100);
+    EXPECT_EQ(tones(), (std::vector<Tone>{{1000, 50}}));
+    // Released in the room: until the poller has seen it free the robot believes it still holds it.
+    room().pressMic();
+    pressKey();
+    EXPECT_EQ(tones(), (std::vector<Tone>{{1000, 50}}));
+    EXPECT_EQ(room().mic(), Mic::Free);
+    nextPress();
+    nextPress();  // released by the key
+    nextPress();
+    EXPECT_EQ(tones(), (std::vector<Tone>{{1000, 50}, {1000, 50}, {500, 50}, {1000, 50}}));
+    EXPECT_EQ(room().mic(), Mic::User);
+}
+
+TEST_F(MicrophoneTest, WithoutTheBeepOptionOnlyTheBusyTonesSound) {
+    start("AvecBip=0\r\n");
+    pressKey();
+    nextPress();
+    room().otherTakesMic();
+    nextPress();
+    desk.loop.runFor(21500);
+    reglages().microprio.click();
+    room().otherReleasesMic();
+    desk.loop.runFor(100);
+    EXPECT_EQ(room().mic(), Mic::User);
+    EXPECT_EQ(room().micPresses(), 3);
+    EXPECT_EQ(tones(), (std::vector<Tone>{{300, 500}, {300, 500}}));
+}
+
+}  // namespace
+}  // namespace wardo::panel::testing
