@@ -1,7 +1,9 @@
 // Windows of other programs (the room's browser window and its controls), as the program sees them.
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace wardo::platform {
 
@@ -22,9 +24,17 @@ public:
     virtual WindowHandle desktop() = 0;
     virtual WindowHandle firstChild(WindowHandle w) = 0;   // GW_CHILD; 0 from 0
     virtual WindowHandle nextSibling(WindowHandle w) = 0;  // GW_HWNDNEXT; 0 from 0
-    // GetClassNameA / GetWindowTextA with a buffer of `bufferSize` bytes including the terminator.
-    virtual std::string classNameA(WindowHandle w, int bufferSize) = 0;
-    virtual std::string windowTextA(WindowHandle w, int bufferSize) = 0;
+    // GetClassNameA / GetWindowTextA into the caller's buffer, terminator included: the bytes copied, at
+    // most buffer.size() - 1. Nothing is allocated: the room's searches read every window's names.
+    virtual std::string_view classNameInto(WindowHandle w, std::span<char> buffer) = 0;
+    virtual std::string_view windowTextInto(WindowHandle w, std::span<char> buffer) = 0;
+    // The same with a buffer of `bufferSize` bytes, as a string.
+    std::string classNameA(WindowHandle w, int bufferSize) {
+        return read(bufferSize, [&](std::span<char> b) { return classNameInto(w, b); });
+    }
+    std::string windowTextA(WindowHandle w, int bufferSize) {
+        return read(bufferSize, [&](std::span<char> b) { return windowTextInto(w, b); });
+    }
     virtual std::uint32_t style(WindowHandle w) = 0;  // GWL_STYLE
     virtual bool isEnabled(WindowHandle w) = 0;       // IsWindowEnabled
     virtual bool isWindow(WindowHandle w) = 0;
@@ -42,6 +52,15 @@ public:
     virtual bool keyDown(int virtualKey) = 0;
     // SetWindowPos(w, HWND_TOPMOST / HWND_NOTOPMOST, 0,0,0,0, SWP_NOSIZE | SWP_NOMOVE).
     virtual void setTopmost(WindowHandle w, bool topmost) = 0;
+
+private:
+    template <class Into>
+    static std::string read(int bufferSize, Into into) {
+        if (bufferSize <= 0) return {};
+        std::string buffer(static_cast<std::size_t>(bufferSize), '\0');
+        buffer.resize(into(std::span<char>(buffer)).size());
+        return buffer;
+    }
 };
 
 }  // namespace wardo::platform

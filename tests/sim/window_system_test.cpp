@@ -31,6 +31,24 @@ TEST_F(SimWindowSystemTest, ChildrenInCreationOrderTopLevelNewestFirst) {
     EXPECT_EQ(ws.nextSibling(ws.desktop()), 0);
 }
 
+TEST_F(SimWindowSystemTest, DestroyingAWindowJoinsTheSiblingsAroundIt) {
+    auto a = ws.create(ws.desktop(), "A");
+    auto c1 = ws.create(a, "C1");
+    auto c2 = ws.create(a, "C2");
+    auto c3 = ws.create(a, "C3");
+    ws.destroy(c2);
+    EXPECT_EQ(ws.nextSibling(c1), c3);
+    ws.destroy(c1);
+    EXPECT_EQ(ws.firstChild(a), c3);
+    ws.destroy(c3);
+    EXPECT_EQ(ws.firstChild(a), 0);
+    auto c4 = ws.create(a, "C4");
+    auto c5 = ws.create(a, "C5");
+    EXPECT_EQ(ws.firstChild(a), c4);
+    EXPECT_EQ(ws.nextSibling(c4), c5);
+    EXPECT_EQ(ws.children(a), (std::vector<WindowHandle>{c4, c5}));
+}
+
 TEST_F(SimWindowSystemTest, DestroyedAndNullHandlesAreInert) {
     auto a = ws.create(ws.desktop(), "A", "Title");
     auto c = ws.create(a, "Button", "Ok");
@@ -66,6 +84,10 @@ TEST_F(SimWindowSystemTest, TextsAreCutToTheBufferLessTheTerminator) {
     EXPECT_EQ(ws.getTextLength(w), 300);
     EXPECT_EQ(ws.getText(w, 301), std::string(300, 't'));
     EXPECT_EQ(ws.getText(w, 10), std::string(9, 't'));
+    char buffer[4] = {'x', 'x', 'x', 'x'};
+    EXPECT_EQ(ws.classNameInto(w, buffer), "kkk");
+    EXPECT_EQ(buffer[3], '\0');
+    EXPECT_EQ(ws.windowTextInto(w, std::span<char>(buffer, 0)), "");
 }
 
 TEST_F(SimWindowSystemTest, HooksSupplyTextAndReceiveMessagesAndTheLogRecordsThem) {

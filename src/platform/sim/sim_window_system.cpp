@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace wardo::platform::sim {
 
@@ -13,64 +14,83 @@ std::string cut(std::string_view s, long bufferSize) {
     return std::string(s.substr(0, static_cast<std::size_t>(bufferSize - 1)));
 }
 
+std::string_view copyInto(std::string_view s, std::span<char> buffer) {
+    if (buffer.empty()) return {};
+    const std::size_t n = std::min(s.size(), buffer.size() - 1);
+    std::copy_n(s.data(), n, buffer.data());
+    buffer[n] = '\0';
+    return {buffer.data(), n};
+}
+
 }  // namespace
 
 SimWindowSystem::SimWindowSystem(EventLoop& clock) : clock_(clock) {
-    Window& d = windows_[kDesktop];
+    windows_.resize(kDesktop + 1);
+    windows_[kDesktop] = std::make_unique<Window>();
+    Window& d = *windows_[kDesktop];
     d.className = "#32769";
     d.style = kStyleVisible;
     d.rect = Rect{0, 0, 1920, 1080};
 }
 
-SimWindowSystem::Window* SimWindowSystem::find(WindowHandle w) {
-    auto it = windows_.find(w);
-    return it == windows_.end() ? nullptr : &it->second;
+const SimWindowSystem::Window* SimWindowSystem::find(WindowHandle w) const {
+    const auto i = static_cast<std::size_t>(w);
+    return w > 0 && i < windows_.size() ? windows_[i].get() : nullptr;
 }
 
-const SimWindowSystem::Window* SimWindowSystem::find(WindowHandle w) const {
-    auto it = windows_.find(w);
-    return it == windows_.end() ? nullptr : &it->second;
+SimWindowSystem::Window* SimWindowSystem::find(WindowHandle w) {
+    return const_cast<Window*>(std::as_const(*this).find(w));
 }
 
 WindowHandle SimWindowSystem::create(WindowHandle parent, const std::string& className,
                                      const std::string& title, std::uint32_t style) {
     if (!find(parent)) throw std::invalid_argument("SimWindowSystem::create: no such parent window");
-    WindowHandle h = nextHandle_++;
-    Window& w = windows_[h];
-    w.parent = parent;
-    w.className = className;
-    w.title = title;
-    w.style = style;
-    if (parent == kDesktop) {
-        placeInZOrder(h);
-    } else {
-        find(parent)->children.push_back(h);
-    }
+    const auto h = static_cast<WindowHandle>(windows_.size());
+    auto w = std::make_unique<Window>();
+    w->parent = parent;
+    w->className = className;
+    w->title = title;
+    w->style = style;
+    windows_.push_back(std::move(w));
+    link(h, 0);
+    if (parent == kDesktop) placeInZOrder(h);
     return h;
+}
+
+void SimWindowSystem::link(WindowHandle h, WindowHandle before) {
+    Window& w = *find(h);
+    Window& p = *find(w.parent);
+    w.next = before;
+    w.previous = before == 0 ? p.last : find(before)->previous;
+    (w.previous == 0 ? p.first : find(w.previous)->next) = h;
+    (before == 0 ? p.last : find(before)->previous) = h;
+}
+
+void SimWindowSystem::unlink(WindowHandle h) {
+    Window& w = *find(h);
+    Window& p = *find(w.parent);
+    (w.previous == 0 ? p.first : find(w.previous)->next) = w.next;
+    (w.next == 0 ? p.last : find(w.next)->previous) = w.previous;
+    w.previous = w.next = 0;
 }
 
 // Top-level windows: topmost ones first, then the others; a window placed here goes first of its group.
 void SimWindowSystem::placeInZOrder(WindowHandle h) {
-    Window* w = find(h);
-    auto& siblings = find(w->parent)->children;
-    siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
-    auto pos = siblings.begin();
-    if (!w->topmost) {
-        while (pos != siblings.end() && find(*pos)->topmost) ++pos;
-    }
-    siblings.insert(pos, h);
+    unlink(h);
+    const bool topmost = find(h)->topmost;
+    WindowHandle before = find(find(h)->parent)->first;
+    while (!topmost && before != 0 && find(before)->topmost) before = find(before)->next;
+    link(h, before);
 }
 
 void SimWindowSystem::destroy(WindowHandle h) {
     if (h == kDesktop) return;
     Window* w = find(h);
     if (!w) return;
-    for (WindowHandle c : std::vector<WindowHandle>(w->children)) destroy(c);
-    w = find(h);
-    auto& siblings = find(w->parent)->children;
-    siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
+    while (w->first != 0) destroy(w->first);
+    unlink(h);
     if (active_ == h) active_ = 0;
-    windows_.erase(h);
+    windows_[static_cast<std::size_t>(h)].reset();
 }
 
 void SimWindowSystem::setEnabled(WindowHandle h, bool enabled) {
@@ -105,8 +125,9 @@ WindowHandle SimWindowSystem::parent(WindowHandle h) const {
 }
 
 std::vector<WindowHandle> SimWindowSystem::children(WindowHandle h) const {
-    const Window* w = find(h);
-    return w ? w->children : std::vector<WindowHandle>{};
+    std::vector<WindowHandle> out;
+    for (WindowHandle c = firstChildOf(h); c != 0; c = find(c)->next) out.push_back(c);
+    return out;
 }
 
 bool SimWindowSystem::isTopmost(WindowHandle h) const {
@@ -122,27 +143,27 @@ std::vector<SentMessage> SimWindowSystem::logFor(WindowHandle h) const {
 }
 
 WindowHandle SimWindowSystem::firstChild(WindowHandle h) {
+    return firstChildOf(h);
+}
+
+WindowHandle SimWindowSystem::firstChildOf(WindowHandle h) const {
     const Window* w = find(h);
-    return w && !w->children.empty() ? w->children.front() : 0;
+    return w ? w->first : 0;
 }
 
 WindowHandle SimWindowSystem::nextSibling(WindowHandle h) {
     const Window* w = find(h);
-    if (!w || h == kDesktop) return 0;
-    const auto& siblings = find(w->parent)->children;
-    auto it = std::find(siblings.begin(), siblings.end(), h);
-    if (it == siblings.end() || ++it == siblings.end()) return 0;
-    return *it;
+    return w ? w->next : 0;
 }
 
-std::string SimWindowSystem::classNameA(WindowHandle h, int bufferSize) {
+std::string_view SimWindowSystem::classNameInto(WindowHandle h, std::span<char> buffer) {
     const Window* w = find(h);
-    return w ? cut(w->className, bufferSize) : std::string();
+    return w ? copyInto(w->className, buffer) : std::string_view();
 }
 
-std::string SimWindowSystem::windowTextA(WindowHandle h, int bufferSize) {
+std::string_view SimWindowSystem::windowTextInto(WindowHandle h, std::span<char> buffer) {
     const Window* w = find(h);
-    return w ? cut(w->title, bufferSize) : std::string();
+    return w ? copyInto(w->title, buffer) : std::string_view();
 }
 
 std::uint32_t SimWindowSystem::style(WindowHandle h) {
@@ -225,8 +246,7 @@ void SimWindowSystem::mouseUp(WindowHandle h) {
 
 // The deepest visible and enabled window under the point, searched in z-order.
 WindowHandle SimWindowSystem::deepestAt(WindowHandle h, Point p) const {
-    const Window* w = find(h);
-    for (WindowHandle c : w->children) {
+    for (WindowHandle c = firstChildOf(h); c != 0; c = find(c)->next) {
         const Window* cw = find(c);
         if ((cw->style & kStyleVisible) && cw->enabled && cw->rect.contains(p)) return deepestAt(c, p);
     }
@@ -234,7 +254,7 @@ WindowHandle SimWindowSystem::deepestAt(WindowHandle h, Point p) const {
 }
 
 WindowHandle SimWindowSystem::windowFromPoint(Point p) {
-    for (WindowHandle top : find(kDesktop)->children) {
+    for (WindowHandle top = firstChildOf(kDesktop); top != 0; top = find(top)->next) {
         const Window* w = find(top);
         if ((w->style & kStyleVisible) && w->rect.contains(p)) return deepestAt(top, p);
     }

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
-#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -81,8 +81,8 @@ public:
     WindowHandle desktop() override { return kDesktop; }
     WindowHandle firstChild(WindowHandle w) override;
     WindowHandle nextSibling(WindowHandle w) override;
-    std::string classNameA(WindowHandle w, int bufferSize) override;
-    std::string windowTextA(WindowHandle w, int bufferSize) override;
+    std::string_view classNameInto(WindowHandle w, std::span<char> buffer) override;
+    std::string_view windowTextInto(WindowHandle w, std::span<char> buffer) override;
     std::uint32_t style(WindowHandle w) override;
     bool isEnabled(WindowHandle w) override;
     bool isWindow(WindowHandle w) override;
@@ -99,15 +99,19 @@ public:
     static constexpr WindowHandle kDesktop = 1;
 
 private:
+    // The tree is linked as the system's own is, so that every step of a walk is one lookup.
     struct Window {
         WindowHandle parent = 0;
+        WindowHandle first = 0;  // children in z-order, first = top
+        WindowHandle last = 0;
+        WindowHandle previous = 0;  // siblings
+        WindowHandle next = 0;
         std::string className;
         std::string title;
         std::uint32_t style = 0;
         bool enabled = true;
         bool topmost = false;
         Rect rect;
-        std::vector<WindowHandle> children;  // z-order, first = top
         ControlHooks hooks;
     };
 
@@ -115,12 +119,16 @@ private:
     const Window* find(WindowHandle w) const;
     std::string_view controlText(WindowHandle w, std::string& scratch);
     void record(MessageKind kind, WindowHandle w, std::string text, bool delivered);
+    WindowHandle firstChildOf(WindowHandle w) const;
     WindowHandle deepestAt(WindowHandle w, Point p) const;
     void placeInZOrder(WindowHandle w);
+    void link(WindowHandle w, WindowHandle before);  // among its parent's children; 0: last
+    void unlink(WindowHandle w);
 
     EventLoop& clock_;
-    std::map<WindowHandle, Window> windows_;
-    WindowHandle nextHandle_ = kDesktop + 1;
+    // Indexed by handle (handles are never reused: a destroyed window leaves an empty slot). A window
+    // stays where it is while others come and go.
+    std::vector<std::unique_ptr<Window>> windows_;
     WindowHandle active_ = 0;
     Point cursor_;
     std::vector<SentMessage> log_;

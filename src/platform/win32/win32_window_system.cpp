@@ -19,6 +19,12 @@ std::string firstBytes(std::string& buffer, long long n) {
     return std::move(buffer);
 }
 
+std::string_view firstBytes(std::span<char> buffer, long long n) {
+    if (n <= 0) return {};
+    return {buffer.data(),
+            static_cast<std::size_t>(std::min<long long>(n, static_cast<long long>(buffer.size()) - 1))};
+}
+
 }  // namespace
 
 WindowHandle Win32WindowSystem::desktop() {
@@ -33,16 +39,17 @@ WindowHandle Win32WindowSystem::nextSibling(WindowHandle w) {
     return w == 0 ? 0 : fromHwnd(GetWindow(toHwnd(w), GW_HWNDNEXT));
 }
 
-std::string Win32WindowSystem::classNameA(WindowHandle w, int bufferSize) {
-    if (w == 0 || bufferSize <= 1) return {};
-    std::string buffer(static_cast<std::size_t>(bufferSize), '\0');
-    return firstBytes(buffer, GetClassNameA(toHwnd(w), buffer.data(), bufferSize));
+// The A functions write at most the buffer's size, terminator included, and return the bytes written.
+std::string_view Win32WindowSystem::classNameInto(WindowHandle w, std::span<char> buffer) {
+    if (w == 0 || buffer.size() <= 1) return {};
+    const int size = static_cast<int>(std::min<std::size_t>(buffer.size(), 0x7FFFFFFF));
+    return firstBytes(buffer, GetClassNameA(toHwnd(w), buffer.data(), size));
 }
 
-std::string Win32WindowSystem::windowTextA(WindowHandle w, int bufferSize) {
-    if (w == 0 || bufferSize <= 1) return {};
-    std::string buffer(static_cast<std::size_t>(bufferSize), '\0');
-    return firstBytes(buffer, GetWindowTextA(toHwnd(w), buffer.data(), bufferSize));
+std::string_view Win32WindowSystem::windowTextInto(WindowHandle w, std::span<char> buffer) {
+    if (w == 0 || buffer.size() <= 1) return {};
+    const int size = static_cast<int>(std::min<std::size_t>(buffer.size(), 0x7FFFFFFF));
+    return firstBytes(buffer, GetWindowTextA(toHwnd(w), buffer.data(), size));
 }
 
 std::uint32_t Win32WindowSystem::style(WindowHandle w) {

@@ -9,8 +9,8 @@ public:
     WindowHandle desktop() override;
     WindowHandle firstChild(WindowHandle w) override;
     WindowHandle nextSibling(WindowHandle w) override;
-    std::string classNameA(WindowHandle w, int bufferSize) override;
-    std::string windowTextA(WindowHandle w, int bufferSize) override;
+    std::string_view classNameInto(WindowHandle w, std::span<char> buffer) override;
+    std::string_view windowTextInto(WindowHandle w, std::span<char> buffer) override;
     std::uint32_t style(WindowHandle w) override;
     bool isEnabled(WindowHandle w) override;
     bool isWindow(WindowHandle w) override;
