@@ -1,4 +1,7 @@
 // Attaching to the room's window: the automatic search, the silent re-search and the handle display.
+#include <iterator>
+#include <string_view>
+
 #include "app/principale.h"
 #include "chatlink/attach.h"
 #include "chatlink/pickers/connex_man.h"
@@ -29,6 +32,28 @@ bool Principale::ReConnexAuto() {
     return room.HandleTexteChat != 0 && room.HandleSaisieChat != 0 && room.HandleBoutonEnvoi != 0;
 }
 
+namespace {
+
+// The label shows the handle in decimal. Written only when the text changes: a caption write is a
+// window message to the label, and nearly every tick shows the same handles. Nothing is allocated.
+void montre(ui::Label& label, platform::WindowHandle handle) {
+    wchar_t chiffres[12];
+    wchar_t* debut = std::end(chiffres);
+    long long reste = handle < 0 ? -static_cast<long long>(handle) : handle;
+    do {
+        *--debut = static_cast<wchar_t>(L'0' + reste % 10);
+        reste /= 10;
+    } while (reste != 0);
+    if (handle < 0) *--debut = L'-';
+    const std::wstring_view texte(debut, static_cast<std::size_t>(std::end(chiffres) - debut));
+    const Text& affiche = label.caption();
+    bool pareil = affiche.size() == texte.size();
+    for (std::size_t i = 0; pareil && i < texte.size(); ++i) pareil = affiche[i] == texte[i];
+    if (!pareil) label.setCaption(Text(texte));
+}
+
+}  // namespace
+
 void Principale::affichehandles() {
     auto& room = program_.room;
     const ChatControls fresh = chatlink::RechercheComplete(room, ChercheIEFrame());
@@ -39,8 +64,8 @@ void Principale::affichehandles() {
                                                  room.HandleBoutonMicro2, room.HandleBoutonEnvoi};
     auto& labels = program_.reglages().Label78;
     for (int i = 0; i < 6; ++i) {
-        labels(i + 1).setCaption(text::decimal(actuels[i]));
-        labels(i + 7).setCaption(text::decimal(connexion[i]));
+        montre(labels(i + 1), actuels[i]);
+        montre(labels(i + 7), connexion[i]);
         labels(i + 7).setForeColor(connexion[i] == actuels[i] ? 0x000000 : 0x0000FF);
     }
 }

@@ -2,7 +2,6 @@
 
 #include "app/principale.h"
 #include "monitor/line_interpretation.h"
-#include "monitor/room_text_reader.h"
 #include "panel/reglages.h"
 
 namespace wardo::monitor {
@@ -22,9 +21,9 @@ void RoomPoller::Boucle_Timer() {
 // The read has no limit on the number of lines: a room that has talked for hours is still followed.
 void RoomPoller::lit() {
     app::Program& p = program_;
-    auto ligne = LitDerniereLigneChat(p.room);
-    if (!ligne) return;  // no complete line: nothing else this tick
-    p.DerniereLigneChat = std::move(*ligne);
+    const text::Text* ligne = lecteur_.lit(p.room);
+    if (!ligne) return;            // no complete line: nothing else this tick
+    p.DerniereLigneChat = *ligne;  // into the variable's own room: no allocation once it is large enough
     if (p.DerniereLigneChat != p.DerniereLigneTraitee) {
         // Recorded before it is interpreted: a tick nested in the interpretation (a message box pumps
         // events) or a line that fails is never handled again.

@@ -3,6 +3,7 @@
 // kept in step with the room and the handle display refreshed.
 #pragma once
 #include "app/program.h"
+#include "monitor/room_text_reader.h"
 #include "panel/part.h"
 
 namespace wardo::panel {
@@ -24,6 +25,7 @@ private:
 
     app::Program& program_;
     panel::Reglages& panel_;
+    LecteurDerniereLigne lecteur_;
 };
 
 }  // namespace wardo::monitor

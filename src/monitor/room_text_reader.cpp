@@ -15,18 +15,37 @@ std::optional<std::string_view> DerniereLigneComplete(std::string_view texte) {
     return texte.substr(debut, fin - debut);
 }
 
+namespace {
+
 // The pane's terminator, or the blanks of a buffer the pane filled only in part, would follow the
 // text and so stay in what comes after the last CR LF: reading the bytes the pane gave is the same.
-// A CR or LF byte is never part of a double-byte character, so only the line itself is converted.
-std::optional<text::Text> LitDerniereLigneChat(chatlink::RoomLink& link) {
+std::string litTexte(chatlink::RoomLink& link) {
     auto& windows = link.windows();
     const long n = windows.getTextLength(link.HandleTexteChat);
     if (n < 0) text::fail(text::ErrorCode::InvalidCall, "negative text length");
     if (n == LONG_MAX) text::fail(text::ErrorCode::Overflow, "text length overflow");
-    const std::string texte = windows.getText(link.HandleTexteChat, n + 1);
+    return windows.getText(link.HandleTexteChat, n + 1);
+}
+
+}  // namespace
+
+// A CR or LF byte is never part of a double-byte character, so only the line itself is converted.
+std::optional<text::Text> LitDerniereLigneChat(chatlink::RoomLink& link) {
+    const std::string texte = litTexte(link);
     const auto ligne = DerniereLigneComplete(texte);
     if (!ligne) return std::nullopt;
     return text::fromAnsi(*ligne);
+}
+
+const text::Text* LecteurDerniereLigne::lit(chatlink::RoomLink& link) {
+    const std::string texte = litTexte(link);
+    const auto ligne = DerniereLigneComplete(texte);
+    if (!ligne) return nullptr;
+    if (*ligne != octets_) {
+        ligne_ = text::fromAnsi(*ligne);
+        octets_.assign(*ligne);
+    }
+    return &ligne_;
 }
 
 }  // namespace wardo::monitor

@@ -2,6 +2,7 @@
 // of the text, so that a tick costs about one copy of the text however many lines the room holds.
 #pragma once
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "chatlink/room_link.h"
@@ -18,5 +19,18 @@ std::optional<std::string_view> DerniereLigneComplete(std::string_view texte);
 // or nothing when there is none (an empty pane, no pane, a stale handle). A negative or overflowing
 // length is a run-time error.
 std::optional<text::Text> LitDerniereLigneChat(chatlink::RoomLink& link);
+
+// The same read for the poller, kept from one tick to the next: the line is converted only when its
+// bytes differ from the previous read's (the conversion depends on the bytes alone), so a tick with no
+// new line converts and allocates nothing beyond the copy of the pane's text.
+class LecteurDerniereLigne {
+public:
+    // As LitDerniereLigneChat; the line stays valid until the next read. nullptr when there is none.
+    const text::Text* lit(chatlink::RoomLink& link);
+
+private:
+    std::string octets_;  // the newest line's bytes at the previous read
+    text::Text ligne_;    // and their conversion
+};
 
 }  // namespace wardo::monitor

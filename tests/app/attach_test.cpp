@@ -122,6 +122,46 @@ TEST_F(Attach, HandleDisplayReddensOnlyWhatChanged) {
     EXPECT_EQ(l(7).foreColor(), 0x000000);
 }
 
+// Each control is the first of its class in child order, whatever comes around it; buttons are counted
+// over the panel's "Button" children only, and child classes match whatever their letter case.
+TEST_F(Attach, ControlsAreFoundAmongOtherChildrenInChildOrder) {
+    auto& ws = desk.windows;
+    const auto panel = ws.create(ws.desktop(), "ChatPanel", "Salle");
+    std::vector<platform::WindowHandle> buttons;
+    auto button = [&] { buttons.push_back(ws.create(panel, "Button")); };
+    button();
+    const auto saisie = ws.create(panel, "EDIT");
+    ws.create(panel, "Static");
+    const auto texte = ws.create(panel, "RichEdit20W");
+    ws.create(panel, "Edit");
+    for (int i = 0; i < 6; ++i) button();
+    ws.create(panel, "ButtonBar");
+    for (int i = 0; i < 3; ++i) button();
+    ws.create(panel, "RichEdit20W");
+
+    const auto found = chatlink::RechercheControles(link(), panel);
+    EXPECT_EQ(found.panel, panel);
+    EXPECT_EQ(found.texte, texte);
+    EXPECT_EQ(found.saisie, saisie);
+    EXPECT_EQ(found.envoi, buttons[0]);
+    EXPECT_EQ(found.micro, buttons[7]);
+    EXPECT_EQ(found.micro2, buttons[8]);
+}
+
+// A caption write is a window message to the label: a display that shows the same handles writes none.
+TEST_F(Attach, HandleDisplayWritesOnlyTheLabelsThatChange) {
+    openRoom();
+    ASSERT_TRUE(principale().ConnexAuto());
+    principale().affichehandles();
+    host.log.clear();
+    principale().affichehandles();
+    EXPECT_TRUE(host.log.empty());
+    link().HandleBoutonEnvoi = 42;
+    principale().affichehandles();
+    EXPECT_EQ(host.log,
+              (std::vector<std::wstring>{L"Reglages.Label78(12).Caption", L"Reglages.Label78(12).Colors"}));
+}
+
 TEST_F(Attach, ClosingThePanelFromTheWindowSystemLeavesItOpen) {
     openRoom();
     startUp().Connexionroom.click();
