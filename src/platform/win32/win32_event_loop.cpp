@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "platform/win32/message_window.h"
+
 namespace wardo::platform::win32 {
 namespace {
 
@@ -11,27 +13,10 @@ constexpr UINT kPostedWork = WM_APP + 1;
 // A pass of events ends even when a timer is due again at once (a tick longer than its interval).
 constexpr int kMaxMessagesPerPass = 10000;
 
-void registerClassOnce() {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = kClassName;
-        return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
-    if (!registered) throw std::runtime_error("event loop: cannot register its window class");
-}
-
 }  // namespace
 
-Win32EventLoop::Win32EventLoop() {
-    registerClassOnce();
-    window_.reset(CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr));
+Win32EventLoop::Win32EventLoop() : window_(createMessageWindow(kClassName, &windowProc, this)) {
     if (!window_) throw std::runtime_error("event loop: cannot create its message window");
-    SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(window_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&windowProc));
     QueryPerformanceFrequency(&frequency_);
     SYSTEMTIME t{};
     GetLocalTime(&t);

@@ -5,10 +5,10 @@
 // after winsock2.h, which must come before windows.h
 #include <windows.h>
 
-#include <deque>
-#include <stdexcept>
+#include <functional>
+#include <memory>
 
-#include "platform/win32/scoped_win.h"
+#include "platform/win32/message_window.h"
 
 namespace wardo::platform::win32 {
 namespace {
@@ -16,18 +16,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"WardoDatagramSocket";
 constexpr UINT kSocketEvent = WM_APP + 2;
 constexpr int kLargestDatagram = 65536;
-
-void registerClassOnce() {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = kClassName;
-        return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
-    if (!registered) throw std::runtime_error("datagram socket: cannot register its window class");
-}
 
 std::wstring describe(int code) {
     wchar_t* buffer = nullptr;
@@ -77,12 +65,8 @@ public:
         WSAIoctl(s.get(), _WSAIOW(IOC_VENDOR, 12), &reportReset, sizeof reportReset, nullptr, 0, &unused,
                  nullptr, nullptr);
 
-        registerClassOnce();
-        ScopedWindow window(CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                            GetModuleHandleW(nullptr), nullptr));
+        ScopedWindow window = createMessageWindow(kClassName, &windowProc, this);
         if (!window) return false;
-        SetWindowLongPtrW(window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        SetWindowLongPtrW(window.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&windowProc));
         if (WSAAsyncSelect(s.get(), window.get(), kSocketEvent, FD_READ) != 0) return false;
         socket_ = std::move(s);
         window_ = std::move(window);
