@@ -15,17 +15,13 @@ namespace wardo::app {
 
 Program::Program(platform::Platform& p, ui::FormHost& host) : platform(p), runtime(p, host), room(p) {}
 
-// Forms go before the runtime they registered with.
-Program::~Program() {
-    envoimsg_.reset();
-    connexMan2_.reset();
-    connexMan_.reset();
-    message_.reset();
-    sonsEdit_.reset();
-    raisonsEdit_.reset();
-    messagesEdit_.reset();
-    reglages_.reset();
-    principale_.reset();
+// The forms, declared after the runtime they registered with, go before it.
+Program::~Program() = default;
+
+template <class F>
+F& Program::onFirstUse(std::unique_ptr<F>& form) {
+    if (!form) form = std::make_unique<F>(*this);
+    return *form;
 }
 
 Text Program::fichierIni() const {
@@ -45,48 +41,39 @@ bool Program::EcritIniGroupe(const std::vector<settings::IniEntry>& entries) {
 }
 
 Principale& Program::principale() {
-    if (!principale_) principale_ = std::make_unique<Principale>(*this);
-    return *principale_;
+    return onFirstUse(principale_);
 }
 
 panel::Reglages& Program::reglages() {
-    if (!reglages_) reglages_ = std::make_unique<panel::Reglages>(*this);
-    return *reglages_;
+    return onFirstUse(reglages_);
 }
 
 chatlink::ConnexMan& Program::connexMan() {
-    if (!connexMan_) connexMan_ = std::make_unique<chatlink::ConnexMan>(*this);
-    return *connexMan_;
+    return onFirstUse(connexMan_);
 }
 
 chatlink::ConnexMan2& Program::connexMan2() {
-    if (!connexMan2_) connexMan2_ = std::make_unique<chatlink::ConnexMan2>(*this);
-    return *connexMan2_;
+    return onFirstUse(connexMan2_);
 }
 
 serverlink::Message& Program::message() {
-    if (!message_) message_ = std::make_unique<serverlink::Message>(*this);
-    return *message_;
+    return onFirstUse(message_);
 }
 
 editors::MessagesEdit& Program::messagesEdit() {
-    if (!messagesEdit_) messagesEdit_ = std::make_unique<editors::MessagesEdit>(*this);
-    return *messagesEdit_;
+    return onFirstUse(messagesEdit_);
 }
 
 editors::RaisonsEdit& Program::raisonsEdit() {
-    if (!raisonsEdit_) raisonsEdit_ = std::make_unique<editors::RaisonsEdit>(*this);
-    return *raisonsEdit_;
+    return onFirstUse(raisonsEdit_);
 }
 
 editors::SonsEdit& Program::sonsEdit() {
-    if (!sonsEdit_) sonsEdit_ = std::make_unique<editors::SonsEdit>(*this);
-    return *sonsEdit_;
+    return onFirstUse(sonsEdit_);
 }
 
 commands::Envoimsg& Program::envoimsg() {
-    if (!envoimsg_) envoimsg_ = std::make_unique<commands::Envoimsg>(*this);
-    return *envoimsg_;
+    return onFirstUse(envoimsg_);
 }
 
 int Program::run() {

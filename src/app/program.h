@@ -145,14 +145,18 @@ public:
     void end(int exitCode = 0);
 
 private:
+    template <class F>
+    F& onFirstUse(std::unique_ptr<F>& form);
+
+    // Destroyed in the reverse order: the start-up window last, the panel just before it.
     std::unique_ptr<Principale> principale_;
     std::unique_ptr<panel::Reglages> reglages_;
-    std::unique_ptr<chatlink::ConnexMan> connexMan_;
-    std::unique_ptr<chatlink::ConnexMan2> connexMan2_;
-    std::unique_ptr<serverlink::Message> message_;
     std::unique_ptr<editors::MessagesEdit> messagesEdit_;
     std::unique_ptr<editors::RaisonsEdit> raisonsEdit_;
     std::unique_ptr<editors::SonsEdit> sonsEdit_;
+    std::unique_ptr<serverlink::Message> message_;
+    std::unique_ptr<chatlink::ConnexMan> connexMan_;
+    std::unique_ptr<chatlink::ConnexMan2> connexMan2_;
     std::unique_ptr<commands::Envoimsg> envoimsg_;
     int exitCode_ = 0;
 };
