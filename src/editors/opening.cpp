@@ -30,4 +30,9 @@ void OuvreEditeurSons(app::Program& program) {
     ouvre(program, program.sonsEdit());
 }
 
+void RemetReglagesDevant(app::Program& program) {
+    if (program.ReglagesPremierPlan)
+        chatlink::MetPremierPlan(program.platform.windows, program.reglages().handle());
+}
+
 }  // namespace wardo::editors

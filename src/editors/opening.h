@@ -1,4 +1,5 @@
-// Opening the list editors from the panel's configuration menu ("Raisons", "Annonces", "Sons").
+// Opening the list editors from the panel's configuration menu ("Raisons", "Annonces", "Sons"), and
+// closing them.
 #pragma once
 #include "app/program.h"
 
@@ -9,5 +10,8 @@ namespace wardo::editors {
 void OuvreEditeurRaisons(app::Program& program);
 void OuvreEditeurAnnonces(app::Program& program);
 void OuvreEditeurSons(app::Program& program);
+
+// An editor's closing: the panel goes back above all windows while `ReglagesPremierPlan` is on.
+void RemetReglagesDevant(app::Program& program);
 
 }  // namespace wardo::editors

@@ -1,8 +1,7 @@
 #include "editors/sons_edit.h"
 
-#include "chatlink/window_order.h"
 #include "editors/numbered_list.h"
-#include "panel/reglages.h"
+#include "editors/opening.h"
 #include "settings/settings_file.h"
 
 namespace wardo::editors {
@@ -56,13 +55,8 @@ void SonsEdit::design() {
     Label3.move(600, 660, 3000, 255);
     Label3.setCaption(L"Titres des sons");
     Label3.setFont({L"MS Sans Serif", 8, true});
-    constexpr int kRangee = 195;
     Liste.move(600, 960, 3915, kEmplacements * kRangee + 60);
-    for (int k = 1; k <= kEmplacements; ++k) {
-        Label5(k).move(120, 990 + (k - 1) * kRangee, 420, kRangee);
-        Label5(k).setAlignment(ui::Alignment::Right);
-        Label5(k).setCaption(text::decimal(k));
-    }
+    numeroteRangees(Label5, kEmplacements, 990);
 
     Label4.move(120, 5880, 2000, 255);
     Label4.setCaption(L"Titre du son");
@@ -74,10 +68,7 @@ void SonsEdit::design() {
     Label2.move(120, 6600, 2000, 255);
     Label2.setCaption(L"Nom du fichier wav");
     FichierWave.move(120, 6870, 4395, 315);
-    for (ui::TextBox* b : {&TitreSon, &FichierWave}) {
-        b->setForeColor(kBleu);
-        b->setLocked(true);
-    }
+    etats_.boites(kBleu, true);
 
     // "Valider modif" and "Annuler modif" take the places of the two buttons they stand in for.
     ReyCommand1.move(120, 7380, 2115, 495);
@@ -142,23 +133,9 @@ void SonsEdit::joue(const Text& chemin) {
     platform().sounds.playWav(chemin, true);
 }
 
-void SonsEdit::boutonsEdition(bool edition) {
-    ReyCommand1.setVisible(!edition);
-    ReyCommand3.setVisible(!edition);
-    ReyCommand2.setVisible(edition);
-    ReyCommand4.setVisible(edition);
-}
-
-void SonsEdit::boites(ui::Color couleur, bool lectureSeule) {
-    for (ui::TextBox* b : {&TitreSon, &FichierWave}) {
-        b->setForeColor(couleur);
-        b->setLocked(lectureSeule);
-    }
-}
-
 void SonsEdit::consultation() {
-    boutonsEdition(false);
-    boites(kBleu, true);
+    etats_.boutons(false);
+    etats_.boites(kBleu, true);
     Label9.setVisible(true);
 }
 
@@ -171,8 +148,8 @@ void SonsEdit::Liste_Click() {
 }
 
 void SonsEdit::ReyCommand1_Click() {
-    boites(kRouge, false);
-    boutonsEdition(true);
+    etats_.boites(kRouge, false);
+    etats_.boutons(true);
     Frame2.setLeft(kFrame2Visible);
     TitreSon.setText(L"");
     FichierWave.setText(L"");
@@ -181,7 +158,7 @@ void SonsEdit::ReyCommand1_Click() {
 
 void SonsEdit::Label9_Click() {
     TitreSon.setForeColor(kRouge);
-    boutonsEdition(true);
+    etats_.boutons(true);
     TitreSon.setLocked(false);
     TitreSon.setFocus();
     TitreSeul = true;
@@ -195,7 +172,7 @@ void SonsEdit::ReyCommand2_Click() {
     const Text titre = surUneLigne(TitreSon.text());
     const Text cle = text::decimal(EmplacementCourant + 1);
     if (TitreSeul) {
-        boutonsEdition(false);
+        etats_.boutons(false);
         Label9.setVisible(true);
         program_.EcritIni(L"TitreSons", cle, titre);
         TitreSon.setForeColor(kBleu);
@@ -207,10 +184,10 @@ void SonsEdit::ReyCommand2_Click() {
     // edit open and the slot as it was.
     const Text nom = File1.fileName();
     if (!copieDansSons(nom)) return;
-    boutonsEdition(false);
+    etats_.boutons(false);
     Label9.setVisible(true);
     program_.EcritIniGroupe({{L"TitreSons", cle, titre}, {L"Sons", cle, nom}});
-    boites(kBleu, true);
+    etats_.boites(kBleu, true);
     Frame2.setLeft(kFrame2ApresCopie);
     Initialisation();
     Liste.setListIndex(EmplacementCourant);
@@ -229,7 +206,7 @@ void SonsEdit::ReyCommand6_Click() {
 void SonsEdit::ReyCommand5_Click() {
     Frame1.setLeft(kFrame1Cache);
     Frame1.setVisible(false);
-    boutonsEdition(false);
+    etats_.boutons(false);
     const int courant = EmplacementCourant + 1;
     std::vector<Emplacement> slots;
     for (int k = 1; k <= kEmplacements; ++k) {
@@ -250,7 +227,7 @@ void SonsEdit::ReyCommand5_Click() {
 }
 
 void SonsEdit::ReyCommand4_Click() {
-    boites(kBleu, true);
+    etats_.boites(kBleu, true);
     Initialisation();
     TitreSeul = false;
     consultation();
@@ -259,8 +236,7 @@ void SonsEdit::ReyCommand4_Click() {
 }
 
 void SonsEdit::onUnload(bool&) {
-    if (program_.ReglagesPremierPlan)
-        chatlink::MetPremierPlan(platform().windows, program_.reglages().handle());
+    RemetReglagesDevant(program_);
 }
 
 }  // namespace wardo::editors

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "app/program.h"
+#include "editors/edit_states.h"
 #include "ui/basic_controls.h"
 #include "ui/control_array.h"
 #include "ui/file_lists.h"
@@ -24,8 +25,6 @@ public:
     void Initialisation();
 
     static constexpr int kEmplacements = 24;
-    static constexpr ui::Color kBleu = 0xFF0000;
-    static constexpr ui::Color kRouge = 0x0000FF;
     static constexpr ui::Color kRougeFonce = 0x000080;
     static constexpr int kFrame1Visible = 1290, kFrame1Cache = 5960;  // Left
     static constexpr int kFrame2Visible = 120, kFrame2Cache = 8000;   // Left
@@ -86,11 +85,10 @@ private:
     void prevenir(const Text& message);
 
     void joue(const Text& chemin);
-    void boutonsEdition(bool edition);
-    void boites(ui::Color couleur, bool lectureSeule);
     void consultation();  // the browse look: blue read-only boxes, "Modifier titre seul", no chooser
 
     app::Program& program_;
+    const EtatsEdition etats_{TitreSon, FichierWave, ReyCommand1, ReyCommand2, ReyCommand3, ReyCommand4};
     bool retourDrive_ = false;  // the drive list is being put back after a drive that did not open
 };
 

@@ -1,8 +1,7 @@
 #include "editors/text_list_editor.h"
 
-#include "chatlink/window_order.h"
 #include "editors/numbered_list.h"
-#include "panel/reglages.h"
+#include "editors/opening.h"
 
 namespace wardo::editors {
 
@@ -46,14 +45,8 @@ void ListeTextesEdit::design() {
     Label3.move(600, 480 + d, 4000, 255);
     Label3.setCaption(variante_.entete);
     Label3.setFont({L"MS Sans Serif", 8, true});
-    // One number beside each row of the list.
-    constexpr int kRangee = 195;
     Liste.move(600, 840 + d, 8325, kEmplacements * kRangee + 60);
-    for (int k = 1; k <= kEmplacements; ++k) {
-        Label5(k).move(120, 870 + d + (k - 1) * kRangee, 420, kRangee);
-        Label5(k).setAlignment(ui::Alignment::Right);
-        Label5(k).setCaption(text::decimal(k));
-    }
+    numeroteRangees(Label5, kEmplacements, 870 + d);
     Label2.move(600, 4080 + d, 4000, 255);
     Label2.setCaption(variante_.etiquetteTitre);
     titre.move(600, 4380 + d, 8325, 315);
@@ -62,10 +55,7 @@ void ListeTextesEdit::design() {
     Texte.move(600, 5160 + d, 8325, 1215);
     Texte.setMultiLine(true);
     Texte.setMaxLength(kLongueurTexte);
-    for (ui::TextBox* b : {&titre, &Texte}) {
-        b->setForeColor(kBleu);
-        b->setLocked(true);
-    }
+    etats_.boites(kBleu, true);
 
     // "Valider modif" and "Annuler modif" take the places of the two buttons they stand in for.
     ReyCommand1.move(600, 6600 + d, 3900, 495);
@@ -102,24 +92,10 @@ void ListeTextesEdit::relitListe(bool tousLesTitres) {
     }
 }
 
-void ListeTextesEdit::boutonsEdition(bool edition) {
-    ReyCommand1.setVisible(!edition);
-    ReyCommand3.setVisible(!edition);
-    ReyCommand2.setVisible(edition);
-    ReyCommand4.setVisible(edition);
-}
-
-void ListeTextesEdit::boites(ui::Color couleur, bool lectureSeule) {
-    for (ui::TextBox* b : {&titre, &Texte}) {
-        b->setForeColor(couleur);
-        b->setLocked(lectureSeule);
-    }
-}
-
 void ListeTextesEdit::onLoad() {
     relitListe(!variante_.titresVidesIgnores);
     EditionEnCours = false;
-    boutonsEdition(false);
+    etats_.boutons(false);
     titre.setLocked(true);
     Texte.setLocked(true);
 }
@@ -138,12 +114,12 @@ void ListeTextesEdit::Liste_Click() {
 
 void ListeTextesEdit::ReyCommand1_Click() {
     EditionEnCours = true;
-    boutonsEdition(true);
-    boites(kRouge, false);
+    etats_.boutons(true);
+    etats_.boites(kRouge, false);
 }
 
 void ListeTextesEdit::ReyCommand2_Click() {
-    boutonsEdition(false);
+    etats_.boutons(false);
     const int slot = EmplacementCourant + 1;
     // A settings value is one line: what is stored, listed and shown is the same one-line text.
     const Text nouveauTitre = surUneLigne(titre.text());
@@ -157,7 +133,7 @@ void ListeTextesEdit::ReyCommand2_Click() {
     program_.EcritIniGroupe(
         {{variante_.sectionTitres, cle, nouveauTitre}, {variante_.sectionTextes, cle, nouveauTexte}});
     Liste.setListIndex(EmplacementCourant);
-    boites(kBleu, true);
+    etats_.boites(kBleu, true);
 }
 
 void ListeTextesEdit::ReyCommand3_Click() {
@@ -172,7 +148,7 @@ void ListeTextesEdit::ReyCommand6_Click() {
 
 void ListeTextesEdit::ReyCommand5_Click() {
     Frame1.setVisible(false);
-    boutonsEdition(false);
+    etats_.boutons(false);
     const int courant = EmplacementCourant + 1;
     Titres[static_cast<size_t>(courant)].clear();
     std::vector<Emplacement> slots;
@@ -187,7 +163,7 @@ void ListeTextesEdit::ReyCommand5_Click() {
     relitListe(true);
     EditionEnCours = false;
     // A delete pressed during an edit ends it: the boxes go back to their browse look too.
-    boites(kBleu, true);
+    etats_.boites(kBleu, true);
     titre.setText(L"");
     Texte.setText(L"");
     Liste.setListIndex(EmplacementCourant);
@@ -195,15 +171,14 @@ void ListeTextesEdit::ReyCommand5_Click() {
 
 void ListeTextesEdit::ReyCommand4_Click() {
     EditionEnCours = false;
-    boites(kBleu, true);
+    etats_.boites(kBleu, true);
     relitListe(!variante_.titresVidesIgnores);
-    boutonsEdition(false);
+    etats_.boutons(false);
     Liste.setListIndex(EmplacementCourant);
 }
 
 void ListeTextesEdit::onUnload(bool&) {
-    if (program_.ReglagesPremierPlan)
-        chatlink::MetPremierPlan(platform().windows, program_.reglages().handle());
+    RemetReglagesDevant(program_);
 }
 
 }  // namespace wardo::editors

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "app/program.h"
+#include "editors/edit_states.h"
 #include "ui/basic_controls.h"
 #include "ui/control_array.h"
 #include "ui/form.h"
@@ -32,8 +33,6 @@ class ListeTextesEdit : public ui::Form {
 public:
     static constexpr int kEmplacements = 15;
     static constexpr int kLongueurTexte = 120;
-    static constexpr ui::Color kBleu = 0xFF0000;
-    static constexpr ui::Color kRouge = 0x0000FF;
     static constexpr int kFrame1Visible = 3700, kFrame1Cache = 5960;  // Left
 
     ui::Label Label1;
@@ -78,10 +77,9 @@ private:
     // Rows and titles from the file; `tousLesTitres` false keeps the entries whose stored title is empty.
     void relitListe(bool tousLesTitres);
     Text lit(const Text& section, int slot);
-    void boutonsEdition(bool edition);
-    void boites(ui::Color couleur, bool lectureSeule);
 
     const VarianteTextes& variante_;
+    const EtatsEdition etats_{titre, Texte, ReyCommand1, ReyCommand2, ReyCommand3, ReyCommand4};
 };
 
 }  // namespace wardo::editors
