@@ -1,5 +1,7 @@
 #include "chatlink/identification.h"
 
+#include "chatlink/room_line.h"
+
 namespace wardo::chatlink {
 
 using text::Text;
@@ -16,15 +18,7 @@ void ExtraitPseudo(const std::vector<Text>& lines, const Text& phrase, Text& pse
     for (long i = 0; i <= last - 1; ++i) {
         Text line = lines[static_cast<size_t>(i)];
         if (text::find(line, phrase) == 0) continue;
-        const long a = text::find(line, L"(");
-        const long c = text::find(line, L")");
-        if (a > 0 && c > 0) {
-            // From "(" to the character after ")": the time stamp and its blank.
-            const long length = c - a + 2;
-            if (length < 0) text::fail(text::ErrorCode::InvalidCall, "\")\" long before \"(\"");
-            const Text group = text::mid(line, a, length);
-            line = text::replaceAll(line, group, L"");
-        }
+        RetireGroupe(line);
         const long p = text::find(line, L":");
         pseudoRobot = text::trim(text::left(line, p - 1));
     }

@@ -1,5 +1,6 @@
 #include "monitor/line_interpretation.h"
 
+#include "chatlink/room_line.h"
 #include "commands/entry_sound.h"
 #include "panel/reglages.h"
 
@@ -9,18 +10,6 @@ namespace {
 
 constexpr const wchar_t* kJoinFr = L"Rejoint la salle :";
 constexpr const wchar_t* kJoinEn = L"Join: ";
-
-// A bracket group (the room's time stamp, a remark) goes before any other test: from the first "(" to
-// the first ")" and one character more, every occurrence. When the ")" comes first the same length
-// rule holds; three or more characters before the "(" it is negative and the line cannot be read.
-void retireGroupe(Text& ligne) {
-    const long a = text::find(ligne, L"(");
-    const long c = text::find(ligne, L")");
-    if (a == 0 || c == 0) return;
-    const long longueur = c - a + 2;
-    if (longueur < 0) text::fail(text::ErrorCode::InvalidCall, "bracket group of negative length");
-    ligne = text::replaceAll(ligne, text::mid(ligne, a, longueur), L"");
-}
 
 Text pseudoEntrant(const Text& ligne) {
     Text pseudo;
@@ -42,7 +31,7 @@ LineInterpretation::LineInterpretation(app::Program& program, panel::Reglages& p
 void LineInterpretation::traiteligne(Text& ligne) {
     app::Program& p = program_;
     ligne = text::trimRight(ligne);
-    retireGroupe(ligne);
+    chatlink::RetireGroupe(ligne);  // before any other test
 
     if (text::find(ligne, L"Votre statut est :") > 0) {
         Text phrase = ligne;
