@@ -8,11 +8,9 @@ namespace wardo::monitor {
 void LineInterpretation::AlerteEntree(const Text& pseudo) {
     panel::Reglages& r = panel_;
     platform::Platform& platform = program_.platform;
-    r.FrameAlerteUserEntre.setLeft(panel::Reglages::kPaneShownLeft);
+    r.ouvreVolet(r.FrameAlerteUserEntre);
     // No silence flag: a missing siren gives the system's default sound.
     platform.sounds.playWav(platform.files.programFolder() + L"sireneincendie.wav", true);
-    r.Image3.setVisible(false);
-    r.Image4.setVisible(false);
     r.PseudoEnAlerteArrive.setCaption(pseudo);
     r.HeureArriveePseudoEnAlerte.setCaption(platform.loop.timeOfDay());
 }

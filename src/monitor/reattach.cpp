@@ -20,12 +20,10 @@ void Reattach::Recomanu_Click() {
     picker.setLeft(panel_.left() + kDecalagePicker);
     panel_.BoucleLectPseudo.setEnabled(false);
     chatlink::MetPremierPlan(program_.platform.windows, picker.handle());
-    panel_.Image3.setVisible(false);
-    panel_.Image4.setVisible(false);
+    panel_.imagesFenetre(false);
     picker.show(true);
     if (program_.platform.loop.quitting()) return;  // the picker was closed: the program ends
-    panel_.Image3.setVisible(true);
-    panel_.Image4.setVisible(true);
+    panel_.imagesFenetre(true);
     panel_.BoucleLectPseudo.setEnabled(true);
 }
 

@@ -42,17 +42,10 @@ void HelpPanes::MenuAide_Click() {
     r.MenuAide.setVisible(false);
     if (item == L"A propos") {
         r.Label44.setCaption(program_.VersionRobot);
-        ouvreVolet(r.FrameAPropos);
+        r.ouvreVolet(r.FrameAPropos);
     } else if (item == L"Aide") {
-        ouvreVolet(r.FrameAide);
+        r.ouvreVolet(r.FrameAide);
     }
-}
-
-// The help and about panes cover the panel: its own close and minimise images go while they are open.
-void HelpPanes::ouvreVolet(ui::Frame& pane) {
-    pane.setLeft(Reglages::kPaneShownLeft);
-    panel_.Image3.setVisible(false);
-    panel_.Image4.setVisible(false);
 }
 
 // Ticking the box is for good: the box goes, so the choice cannot be taken back in this run.

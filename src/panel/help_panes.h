@@ -4,7 +4,6 @@
 #pragma once
 #include "app/program.h"
 #include "panel/part.h"
-#include "ui/basic_controls.h"
 
 namespace wardo::panel {
 
@@ -28,8 +27,6 @@ public:
     void EcrireSupport_Click();
 
 private:
-    void ouvreVolet(ui::Frame& pane);
-
     app::Program& program_;
     Reglages& panel_;
 };

@@ -64,6 +64,12 @@ public:
     void OuvreEditeurRaisons();
     void OuvreEditeurAnnonces();
     void OuvreEditeurSons();
+    // A pane that covers the panel comes in at kPaneShownLeft and goes at kPaneHiddenLeft; while it is in
+    // view the panel's own close and minimise images are hidden.
+    void ouvreVolet(ui::Frame& pane);
+    void fermeVolet(ui::Frame& pane);
+    // The close and minimise images (Image3, Image4), hidden while something covers the panel.
+    void imagesFenetre(bool visibles);
 
     // The part of type P that registerParts added; asking for one that is not there is a programming
     // error.
@@ -107,7 +113,6 @@ private:
     void CacheMenus();
     void Configurer_Click();
     void MenuConfig_Click();
-    void fermeVolet(ui::Frame& pane);  // Image1, Image2 and Image7
     void Image3_Click();
     void Image4_Click();
     void Label15_Click();

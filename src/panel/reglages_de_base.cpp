@@ -21,8 +21,7 @@ void ReglagesDeBase::AfficheReglagesBase() {
     for (ui::Control* c : std::initializer_list<ui::Control*>{&r.Configurer, &r.Label57, &r.Label58})
         c->setVisible(false);
     r.Label2.setEnabled(false);
-    r.Image3.setVisible(false);
-    r.Image4.setVisible(false);
+    r.imagesFenetre(false);
 
     r.part<monitor::PanelLayout>().AffStatut();
     AffMusique();

@@ -128,8 +128,7 @@ void ReglagesDeBase::fermeVolet() {
     Reglages& r = panel_;
     r.ListPunish.clear();
     r.ListBan.clear();
-    r.Image3.setVisible(true);
-    r.Image4.setVisible(true);
+    r.imagesFenetre(true);
     r.Frame1.setLeft(Reglages::kFrame1HiddenLeft);
     r.Label2.setEnabled(true);
     r.BoucleLectPseudo.setEnabled(true);

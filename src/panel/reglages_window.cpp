@@ -63,10 +63,19 @@ void Reglages::Configurer_Click() {
     MenuConfig.setVisible(!MenuConfig.visible());
 }
 
+void Reglages::ouvreVolet(ui::Frame& pane) {
+    pane.setLeft(kPaneShownLeft);
+    imagesFenetre(false);
+}
+
 void Reglages::fermeVolet(ui::Frame& pane) {
     pane.setLeft(kPaneHiddenLeft);
-    Image3.setVisible(true);
-    Image4.setVisible(true);
+    imagesFenetre(true);
+}
+
+void Reglages::imagesFenetre(bool visibles) {
+    Image3.setVisible(visibles);
+    Image4.setVisible(visibles);
 }
 
 void Reglages::Image3_Click() {
@@ -99,8 +108,7 @@ void Reglages::cestbon_Click() {
 void Reglages::ChoixTouchePriseMicro_Click() {
     Frame1.setLeft(kFrame1HiddenLeft);
     ui::raiseEvent(ToucheVoice.onClick);  // ToucheVoice_Click opens FrameIndicationToucheMicro
-    Image3.setVisible(true);
-    Image4.setVisible(true);
+    imagesFenetre(true);
     Label2.setEnabled(true);
     BoucleLectPseudo.setEnabled(true);
     Configurer.setVisible(true);

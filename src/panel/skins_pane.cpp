@@ -25,9 +25,7 @@ void SkinsPane::DefinitSkins() {
         r.Image6.setPicture(L"");  // no skin: nothing left of an earlier preview
     }
     program_.platform.loop.doEvents();
-    r.FrameSkins.setLeft(Reglages::kPaneShownLeft);
-    r.Image3.setVisible(false);
-    r.Image4.setVisible(false);
+    r.ouvreVolet(r.FrameSkins);
 }
 
 void SkinsPane::List1_Click() {
@@ -51,16 +49,12 @@ void SkinsPane::choisir_Click() {
     } catch (const text::RuntimeError&) {
         return;  // the title keeps its picture and nothing is stored: no start would show this skin
     }
-    r.FrameSkins.setLeft(Reglages::kPaneHiddenLeft);
+    r.fermeVolet(r.FrameSkins);
     program_.EcritIni(L"Parametres", L"Skin", r.NomSkin + L".bmp");
-    r.Image3.setVisible(true);
-    r.Image4.setVisible(true);
 }
 
 void SkinsPane::Image5_Click() {
-    panel_.FrameSkins.setLeft(Reglages::kPaneHiddenLeft);
-    panel_.Image3.setVisible(true);
-    panel_.Image4.setVisible(true);
+    panel_.fermeVolet(panel_.FrameSkins);
 }
 
 }  // namespace wardo::panel

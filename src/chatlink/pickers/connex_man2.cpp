@@ -38,9 +38,7 @@ void ConnexMan2::ReyCommand1_Click() {
 // The panel's close and minimise images, which the panel hid while the picker is open.
 void ConnexMan2::MontreImagesReglages() {
     if (!program_.reglagesCreated()) return;
-    panel::Reglages& reglages = program_.reglages();
-    reglages.Image3.setVisible(true);
-    reglages.Image4.setVisible(true);
+    program_.reglages().imagesFenetre(true);
 }
 
 }  // namespace wardo::chatlink
