@@ -48,7 +48,6 @@ void Reglages::wireEvents() {
     Label15.onClick = [this] { Label15_Click(); };
     Annuler.onClick = [this] { Annuler_Click(); };
     cestbon.onClick = [this] { cestbon_Click(); };
-    ChoixTouchePriseMicro.onClick = [this] { ChoixTouchePriseMicro_Click(); };
 }
 
 void Reglages::MicroWaitFrame::showNotice() {

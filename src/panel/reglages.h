@@ -118,7 +118,6 @@ private:
     void Label15_Click();
     void Annuler_Click();
     void cestbon_Click();
-    void ChoixTouchePriseMicro_Click();
     int placedBox(const Text& message, int style, const Text& title);
 
     app::Program& program_;

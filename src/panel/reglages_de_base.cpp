@@ -11,17 +11,14 @@ ReglagesDeBase::ReglagesDeBase(app::Program& program, Reglages& panel) : program
     for (int i = 1; i <= 4; ++i) panel_.Signal(i).onClick = [this, i] { Signal_Click(i); };
     panel_.saisieCodeOPME.onClick = [this] { saisieCodeOPME_Click(); };
     panel_.AvecOuSansBip.onClick = [this] { AvecOuSansBip_Click(); };
+    panel_.ChoixTouchePriseMicro.onClick = [this] { ChoixTouchePriseMicro_Click(); };
 }
 
 void ReglagesDeBase::AfficheReglagesBase() {
     app::Program& p = program_;
     Reglages& r = panel_;
     r.Frame1.setLeft(Reglages::kPaneShownLeft);
-    r.BoucleLectPseudo.setEnabled(false);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&r.Configurer, &r.Label57, &r.Label58})
-        c->setVisible(false);
-    r.Label2.setEnabled(false);
-    r.imagesFenetre(false);
+    panneauDisponible(false);
 
     r.part<monitor::PanelLayout>().AffStatut();
     AffMusique();
@@ -41,6 +38,20 @@ void ReglagesDeBase::AfficheReglagesBase() {
         r.saisieCodeOPME.setPasswordChar(L'*');
         r.saisieCodeOPME.setText(p.CodeOpme);
     }
+}
+
+void ReglagesDeBase::panneauDisponible(bool disponible) {
+    Reglages& r = panel_;
+    r.BoucleLectPseudo.setEnabled(disponible);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&r.Configurer, &r.Label57, &r.Label58})
+        c->setVisible(disponible);
+    r.Label2.setEnabled(disponible);
+    r.imagesFenetre(disponible);
+}
+
+void ReglagesDeBase::ChoixTouchePriseMicro_Click() {
+    ui::raiseEvent(panel_.ToucheVoice.onClick);  // ToucheVoice_Click opens FrameIndicationToucheMicro
+    fermeVolet();
 }
 
 void ReglagesDeBase::AffMusique() {

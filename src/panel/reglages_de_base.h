@@ -26,6 +26,8 @@ public:
     void saisieCodeOPME_Click();
     // Stores the beep option at once.
     void AvecOuSansBip_Click();
+    // Leaves the pane for the push-to-talk key pane; none of the pane's settings is stored.
+    void ChoixTouchePriseMicro_Click();
 
     // Background colours (&HBBGGRR).
     static constexpr ui::Color kBlanc = 0xFFFFFF;
@@ -39,7 +41,10 @@ private:
     void stockeBoutonsEtListes();  // steps 1 to 6 of the validation, in one write
     bool stockePhraseConnexion();  // false when the phrase is refused
     void stockeCodeOpme();
-    void fermeVolet();
+    void fermeVolet();  // the pane put away, the panel laid out again for the level
+    // While the pane is open, the nickname pick-up rests and the menus, the target and the panel's close
+    // images are out of reach.
+    void panneauDisponible(bool disponible);
 
     app::Program& program_;
     Reglages& panel_;

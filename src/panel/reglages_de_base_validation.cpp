@@ -24,6 +24,8 @@ void ReglagesDeBase::ValiderChoix_Click() {
         p.EcritIni(L"Parametres", L"PhraseAccueil", p.TexteAccueil);
     }
     stockeCodeOpme();
+    r.ListPunish.clear();
+    r.ListBan.clear();
     fermeVolet();
 }
 
@@ -126,14 +128,8 @@ void ReglagesDeBase::stockeCodeOpme() {
 
 void ReglagesDeBase::fermeVolet() {
     Reglages& r = panel_;
-    r.ListPunish.clear();
-    r.ListBan.clear();
-    r.imagesFenetre(true);
     r.Frame1.setLeft(Reglages::kFrame1HiddenLeft);
-    r.Label2.setEnabled(true);
-    r.BoucleLectPseudo.setEnabled(true);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&r.Configurer, &r.Label57, &r.Label58})
-        c->setVisible(true);
+    panneauDisponible(true);
     r.part<monitor::PanelLayout>().Appliquerdroits(program_.NiveauStatut);
 }
 

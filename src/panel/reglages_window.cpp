@@ -1,7 +1,6 @@
 // The panel as a window: its first activations, dragging, the drop-down menus, its panes' close images,
 // minimising and closing.
 #include "chatlink/window_order.h"
-#include "monitor/panel_layout.h"
 #include "panel/reglages.h"
 
 namespace wardo::panel {
@@ -102,19 +101,6 @@ void Reglages::Annuler_Click() {
 
 void Reglages::cestbon_Click() {
     FrameIndicationToucheMicro.setLeft(kKeyPaneHiddenLeft);
-}
-
-// Leaves the settings pane, storing nothing, for the push-to-talk key pane.
-void Reglages::ChoixTouchePriseMicro_Click() {
-    Frame1.setLeft(kFrame1HiddenLeft);
-    ui::raiseEvent(ToucheVoice.onClick);  // ToucheVoice_Click opens FrameIndicationToucheMicro
-    imagesFenetre(true);
-    Label2.setEnabled(true);
-    BoucleLectPseudo.setEnabled(true);
-    Configurer.setVisible(true);
-    Label57.setVisible(true);
-    Label58.setVisible(true);
-    part<monitor::PanelLayout>().Appliquerdroits(program_.NiveauStatut);
 }
 
 }  // namespace wardo::panel
