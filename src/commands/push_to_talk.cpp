@@ -36,8 +36,8 @@ void PushToTalkKey::Timer1_Timer() {
         joue(p, kToneBusy);
         return;
     }
-    auto& windows = p.platform.windows;
-    if (windows.isEnabled(room.HandleBoutonMicro) && windows.isEnabled(room.HandleBoutonMicro2)) {
+    // Here the microphone is free, or the robot holds it: take it, or let it go.
+    if (!room.MicroOccupe()) {
         BipPrise(p);
         PriseRobot(p);
     } else {
