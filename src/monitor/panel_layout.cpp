@@ -8,13 +8,37 @@ namespace wardo::monitor {
 
 namespace {
 
-// One level's layout. Buttons out of view lie far to the right (a Left of 11440 or more) or far down.
+using panel::ModerationButtons;
+
+// Levels 0 plain user, 1 owner, 2 operator plus, 3 operator, 4 friend. Buttons out of view lie far to
+// the right (a Left of 11440 or more) or far down.
+constexpr int kLevels = 5;
+
+// The buttons whose Left changes with the level.
+struct ButtonLeft {
+    ui::Button ModerationButtons::*button;
+    int left[kLevels];
+};
+// clang-format off
+const ButtonLeft kLefts[] = {
+    //                                     user   owner  op+     op      friend
+    {&ModerationButtons::Couperemetmicro, {11480, 480,   480,    480,    11480}},
+    {&ModerationButtons::Depunir,         {11480, 480,   480,    480,    11480}},
+    {&ModerationButtons::Coupemicperm,    {11480, 480,   480,    480,    11480}},
+    {&ModerationButtons::Remetmic,        {11440, 1440,  1440,   1440,   11440}},
+    {&ModerationButtons::Metnoir,         {11480, 480,   11480,  11480,  11480}},
+    {&ModerationButtons::Metbleu,         {11440, 1440,  111440, 111440, 11440}},
+    {&ModerationButtons::MsgPerso,        {11480, 480,   480,    480,    480}},
+    {&ModerationButtons::kick,            {12400, 2400,  2400,   2400,   12400}},
+    {&ModerationButtons::Punish,          {12400, 2400,  2400,   2400,   12400}},
+    {&ModerationButtons::Ban,             {12400, 2400,  2400,   12400,  12400}},
+};
+
+// The rest of one level's layout.
 struct Layout {
     std::vector<const wchar_t*> menu;  // MenuCdesSupp's entries, in order
     int menuHeight;
     const wchar_t* heading;
-    int couperemetmicro, depunir, coupemicperm, remetmic, metnoir, metbleu, msgperso;  // Left
-    int kick, punish, ban;                                                             // Left
     int mateTop;           // Top of matequi and quimate
     int annonceTop;        // Top of Diffannonce
     int sonsTop;           // Top of JoueSons
@@ -24,121 +48,47 @@ struct Layout {
 };
 
 const Layout& layoutFor(int niveau) {
-    static const Layout kLayouts[5] = {
+    static const Layout kLayouts[kLevels] = {
         // 0: plain user
-        {{L"Envoyer code opme", L"Supprimer la salle"},
-         420,
-         L"Panel user noir",
-         11480,
-         11480,
-         11480,
-         11440,
-         11480,
-         11440,
-         11480,
-         12400,
-         12400,
-         12400,
-         14100,
-         4100,
-         3060,
-         false,
-         true,
-         false,
-         false,
-         false},
+        {.menu = {L"Envoyer code opme", L"Supprimer la salle"},
+         .menuHeight = 420,
+         .heading = L"Panel user noir",
+         .mateTop = 14100, .annonceTop = 4100, .sonsTop = 3060,
+         .sonsUnderPunish = false, .sonsWidthOfKick = true,
+         .kickdirect = false, .punishdirect = false, .bandirect = false},
         // 1: owner
-        {{L"Débannir", L"Passer OP simple", L"Passer OP plus", L"Envoyer code opme", L"Gestion des salles",
-          L"Banlist et oplist"},
-         1200,
-         L"Panel admin",
-         480,
-         480,
-         480,
-         1440,
-         480,
-         1440,
-         480,
-         2400,
-         2400,
-         2400,
-         4320,
-         4320,
-         3915,
-         false,
-         false,
-         true,
-         true,
-         true},
+        {.menu = {L"Débannir", L"Passer OP simple", L"Passer OP plus", L"Envoyer code opme",
+                  L"Gestion des salles", L"Banlist et oplist"},
+         .menuHeight = 1200,
+         .heading = L"Panel admin",
+         .mateTop = 4320, .annonceTop = 4320, .sonsTop = 3915,
+         .sonsUnderPunish = false, .sonsWidthOfKick = false,
+         .kickdirect = true, .punishdirect = true, .bandirect = true},
         // 2: operator plus
-        {{L"Débannir", L"Envoyer code opme", L"Gestion des salles", L"Banlist et oplist"},
-         810,
-         L"Panel OP plus",
-         480,
-         480,
-         480,
-         1440,
-         11480,
-         111440,
-         480,
-         2400,
-         2400,
-         2400,
-         4100,
-         4320,
-         3915,
-         false,
-         false,
-         true,
-         true,
-         true},
+        {.menu = {L"Débannir", L"Envoyer code opme", L"Gestion des salles", L"Banlist et oplist"},
+         .menuHeight = 810,
+         .heading = L"Panel OP plus",
+         .mateTop = 4100, .annonceTop = 4320, .sonsTop = 3915,
+         .sonsUnderPunish = false, .sonsWidthOfKick = false,
+         .kickdirect = true, .punishdirect = true, .bandirect = true},
         // 3: operator
-        {{L"Envoyer code opme", L"Supprimer la salle", L"Banlist et oplist"},
-         615,
-         L"Panel opérateur",
-         480,
-         480,
-         480,
-         1440,
-         11480,
-         111440,
-         480,
-         2400,
-         2400,
-         12400,
-         4100,
-         4100,
-         3495,
-         true,
-         true,
-         true,
-         true,
-         false},
+        {.menu = {L"Envoyer code opme", L"Supprimer la salle", L"Banlist et oplist"},
+         .menuHeight = 615,
+         .heading = L"Panel opérateur",
+         .mateTop = 4100, .annonceTop = 4100, .sonsTop = 3495,
+         .sonsUnderPunish = true, .sonsWidthOfKick = true,
+         .kickdirect = true, .punishdirect = true, .bandirect = false},
         // 4: friend
-        {{L"Envoyer code opme", L"Supprimer la salle"},
-         420,
-         L"Panel user bleu",
-         11480,
-         11480,
-         11480,
-         11440,
-         11480,
-         11440,
-         480,
-         12400,
-         12400,
-         12400,
-         14100,
-         4100,
-         3060,
-         false,
-         true,
-         false,
-         false,
-         false},
+        {.menu = {L"Envoyer code opme", L"Supprimer la salle"},
+         .menuHeight = 420,
+         .heading = L"Panel user bleu",
+         .mateTop = 14100, .annonceTop = 4100, .sonsTop = 3060,
+         .sonsUnderPunish = false, .sonsWidthOfKick = true,
+         .kickdirect = false, .punishdirect = false, .bandirect = false},
     };
     return kLayouts[niveau];
 }
+// clang-format on
 
 constexpr int kMenuCdesSuppLeft = 1680;
 
@@ -156,7 +106,7 @@ PanelLayout::PanelLayout(app::Program& program, panel::Reglages& panel) : progra
 }
 
 void PanelLayout::Appliquerdroits(int niveau) {
-    if (niveau >= 0 && niveau <= 4) {
+    if (niveau >= 0 && niveau < kLevels) {
         const Layout& l = layoutFor(niveau);
         panel::Reglages& r = panel_;
         r.MenuCdesSupp.clear();
@@ -165,19 +115,10 @@ void PanelLayout::Appliquerdroits(int niveau) {
         for (const wchar_t* entry : l.menu) r.MenuCdesSupp.addItem(entry);
 
         r.microprio.setLeft(480);
-        r.Couperemetmicro.setLeft(l.couperemetmicro);
-        r.Depunir.setLeft(l.depunir);
-        r.Coupemicperm.setLeft(l.coupemicperm);
-        r.Remetmic.setLeft(l.remetmic);
-        r.Metnoir.setLeft(l.metnoir);
-        r.Metbleu.setLeft(l.metbleu);
+        r.avertir.setLeft(2950);
+        for (const ButtonLeft& b : kLefts) (r.*b.button).setLeft(b.left[niveau]);
         r.matequi.move(480, l.mateTop);
         r.quimate.move(1440, l.mateTop);
-        r.MsgPerso.setLeft(l.msgperso);
-        r.avertir.setLeft(2950);
-        r.kick.setLeft(l.kick);
-        r.Punish.setLeft(l.punish);
-        r.Ban.setLeft(l.ban);
         r.Diffannonce.move(2400, l.annonceTop);
         // Punish and kick are read after this block placed them.
         r.JoueSons.move(l.sonsUnderPunish ? r.Punish.left() : 2400, l.sonsTop);
