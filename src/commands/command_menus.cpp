@@ -62,7 +62,7 @@ void MenusCommandes::gestionsalles() {
         r.MenuSalles.setHeight(210);
     }
     r.MenuSalles.setVisible(true);
-    r.MenuSalles.setLeft(kMenuLeft);
+    r.MenuSalles.setLeft(panel::Reglages::kMenuCdesSuppLeft);
 }
 
 void MenusCommandes::gestionlistes() {
@@ -73,7 +73,7 @@ void MenusCommandes::gestionlistes() {
                              L"OPlist bleus", L"Liste des bannis"})
         r.MenuListes.addItem(e);
     r.MenuListes.setVisible(true);
-    r.MenuListes.setLeft(kMenuLeft);
+    r.MenuListes.setLeft(panel::Reglages::kMenuCdesSuppLeft);
 }
 
 void MenusCommandes::SallePermanente() {

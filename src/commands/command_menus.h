@@ -23,8 +23,6 @@ public:
     void SalleOuverte();
     void SupprimeSalle();
 
-    static constexpr int kMenuLeft = 1680;
-
 private:
     void MenuCdesSupp_Click();
     void MenuSalles_Click();

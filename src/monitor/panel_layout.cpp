@@ -90,8 +90,6 @@ const Layout& layoutFor(int niveau) {
 }
 // clang-format on
 
-constexpr int kMenuCdesSuppLeft = 1680;
-
 // The level buttons' selected backgrounds, Statut(1) to Statut(5); the text stays dark green except
 // on "Rouge", which turns white.
 constexpr ui::Color kSelected[5] = {0x808080, 0xFFFF80, 0x80FF80, 0x00FF00, 0x0000FF};
@@ -111,7 +109,7 @@ void PanelLayout::Appliquerdroits(int niveau) {
         panel::Reglages& r = panel_;
         r.MenuCdesSupp.clear();
         r.MenuCdesSupp.setHeight(l.menuHeight);
-        r.MenuCdesSupp.setLeft(kMenuCdesSuppLeft);
+        r.MenuCdesSupp.setLeft(panel::Reglages::kMenuCdesSuppLeft);
         for (const wchar_t* entry : l.menu) r.MenuCdesSupp.addItem(entry);
 
         r.microprio.setLeft(480);

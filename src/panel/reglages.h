@@ -44,6 +44,7 @@ public:
     static constexpr int kFrameErreurShownLeft = 60, kFrameErreurHiddenLeft = 10000;
     static constexpr int kFramePauseShownTop = 1300, kFramePauseHiddenTop = 8000;
     static constexpr int kFrame2ShownLeft = 480, kFrame2HiddenLeft = 10000;
+    static constexpr int kMenuCdesSuppLeft = 1680;  // the command menu, and the lists it opens in its place
 
     // The panel's own variables.
     Text DossierSkins;    // DossierConfig followed by "skins\"
