@@ -9,4 +9,12 @@ void JoueSonEntree(app::Program& program) {
     program.platform.sounds.playWav(program.CheminSonEntree, true);
 }
 
+text::Text FichierSonEntree(app::Program& program, const text::Text& choix) {
+    return program.platform.files.programFolder() + L"sonentree" + choix + L".wav";
+}
+
+void JoueSirene(app::Program& program) {
+    program.platform.sounds.playWav(program.platform.files.programFolder() + L"sireneincendie.wav", true);
+}
+
 }  // namespace wardo::commands

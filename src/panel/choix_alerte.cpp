@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/principale.h"
+#include "commands/entry_sound.h"
 #include "panel/reglages.h"
 #include "settings/settings_file.h"
 
@@ -49,7 +50,7 @@ void ChoixAlerte::ReyCommand1_Click() {
 }
 
 void ChoixAlerte::testSonAlerte_Click() {
-    program_.platform.sounds.playWav(program_.platform.files.programFolder() + L"sireneincendie.wav", true);
+    commands::JoueSirene(program_);
 }
 
 }  // namespace wardo::panel

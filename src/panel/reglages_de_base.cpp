@@ -1,5 +1,6 @@
 #include "panel/reglages_de_base.h"
 
+#include "commands/entry_sound.h"
 #include "monitor/panel_layout.h"
 #include "panel/durees.h"
 #include "panel/reglages.h"
@@ -78,8 +79,8 @@ void ReglagesDeBase::Signal_Click(int index) {
     p.AnnonceSonoreActive = true;
     r.ChoixSonEntree = text::decimal(index);
     r.Signal(index).setBackColor(kSonChoisi);
-    p.CheminSonEntree = p.platform.files.programFolder() + L"sonentree" + r.ChoixSonEntree + L".wav";
-    p.platform.sounds.playWav(p.CheminSonEntree, true);
+    p.CheminSonEntree = commands::FichierSonEntree(p, r.ChoixSonEntree);
+    commands::JoueSonEntree(p);
 }
 
 void ReglagesDeBase::saisieCodeOPME_Click() {

@@ -3,6 +3,7 @@
 
 #include "cipher/crypt_text.h"
 #include "cipher/keys.h"
+#include "commands/entry_sound.h"
 #include "monitor/panel_layout.h"
 #include "monitor/status_levels.h"
 #include "panel/design_pictures.h"
@@ -60,7 +61,7 @@ void Reglages::chargeReglages() {
     if (ChoixSonEntree.empty()) ChoixSonEntree = L"1";
     // Any other choice leaves the entry sound's path as it was: no entry sound plays.
     if (ChoixSonEntree == L"1" || ChoixSonEntree == L"2" || ChoixSonEntree == L"3")
-        p.CheminSonEntree = platform().files.programFolder() + L"sonentree" + ChoixSonEntree + L".wav";
+        p.CheminSonEntree = commands::FichierSonEntree(p, ChoixSonEntree);
 
     if (lit(L"Mode").empty()) p.EcritIni(L"Parametres", L"Mode", L"Wardo");
 
