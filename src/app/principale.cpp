@@ -123,8 +123,9 @@ void Principale::onLoad() {
 }
 
 void Principale::LecturePseudosAlerte() {
+    const settings::IniLu ini = program_.ouvreIni();
     for (int i = 1; i <= 6; ++i) {
-        const Text v = program_.LitIni(L"Alertes", text::decimal(i));
+        const Text v = ini.lit(L"Alertes", text::decimal(i));
         PseudoAlerte& slot = program_.PseudosAlerte[static_cast<size_t>(i)];
         const long bar = text::find(v, L"|");
         if (v.empty()) {

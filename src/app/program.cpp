@@ -32,6 +32,10 @@ Text Program::LitIni(const Text& section, const Text& key) {
     return settings::LitIni(platform.files, section, key, fichierIni());
 }
 
+settings::IniLu Program::ouvreIni() {
+    return settings::IniLu(platform.files, fichierIni());
+}
+
 void Program::EcritIni(const Text& section, const Text& key, const Text& value) {
     settings::EcritIni(platform.files, section, key, value, fichierIni());
 }

@@ -28,7 +28,8 @@ class SonsEdit;
 }  // namespace wardo::editors
 namespace wardo::settings {
 struct IniEntry;
-}
+class IniLu;
+}  // namespace wardo::settings
 namespace wardo::commands {
 class Envoimsg;
 }
@@ -123,6 +124,8 @@ public:
     // The settings file, built afresh from the configuration folder at each use.
     Text fichierIni() const;
     Text LitIni(const Text& section, const Text& key);
+    // The file read once, for a run of reads with nothing stored between them (a list's slots).
+    settings::IniLu ouvreIni();
     void EcritIni(const Text& section, const Text& key, const Text& value);
     // Several keys in one replacement of the file: all of them are stored, or none; true when stored.
     bool EcritIniGroupe(const std::vector<settings::IniEntry>& entries);

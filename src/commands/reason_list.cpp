@@ -3,6 +3,7 @@
 #include "commands/sanctions.h"
 #include "commands/target.h"
 #include "panel/reglages.h"
+#include "settings/settings_file.h"
 
 namespace wardo::commands {
 
@@ -25,10 +26,11 @@ void Sanctions::LitMessagesAnnonces() {
 void Sanctions::litListe(const wchar_t* sectionTitres, const wchar_t* sectionTextes) {
     TextesListeRaisons.fill(Text());
     panel_.ListRaisons.clear();
+    const settings::IniLu ini = program_.ouvreIni();
     for (int i = 1; i <= kSlots; ++i) {
         const Text cle = text::decimal(i);
-        panel_.ListRaisons.addItem(program_.LitIni(sectionTitres, cle));
-        TextesListeRaisons[static_cast<std::size_t>(i)] = program_.LitIni(sectionTextes, cle);
+        panel_.ListRaisons.addItem(ini.lit(sectionTitres, cle));
+        TextesListeRaisons[static_cast<std::size_t>(i)] = ini.lit(sectionTextes, cle);
     }
     panel_.ListRaisons.addItem(L"ANNULER");
     panel_.ListRaisons.addItem(L"Personnalisée");

@@ -1,6 +1,7 @@
 #include "commands/sound_broadcast.h"
 
 #include "panel/reglages.h"
+#include "settings/settings_file.h"
 
 namespace wardo::commands {
 
@@ -20,10 +21,11 @@ void SoundBroadcast::JoueSons_Click() {
 void SoundBroadcast::LitTitresSons() {
     FichiersSons = {};
     panel_.ListeSons.clear();
+    const settings::IniLu ini = program_.ouvreIni();
     for (int i = 1; i <= kEmplacements; ++i) {
         const Text cle = text::decimal(i);
-        panel_.ListeSons.addItem(program_.LitIni(L"TitreSons", cle));
-        FichiersSons[static_cast<size_t>(i)] = program_.LitIni(L"Sons", cle);
+        panel_.ListeSons.addItem(ini.lit(L"TitreSons", cle));
+        FichiersSons[static_cast<size_t>(i)] = ini.lit(L"Sons", cle);
     }
     panel_.ListeSons.addItem(L"ANNULER");
 }

@@ -118,10 +118,11 @@ void SonsEdit::onLoad() {
 
 void SonsEdit::Initialisation() {
     Liste.clear();
+    const settings::IniLu ini = program_.ouvreIni();
     for (int k = 1; k <= kEmplacements; ++k) {
         const Text cle = text::decimal(k);
-        Liste.addItem(program_.LitIni(L"TitreSons", cle));
-        Fichiers[static_cast<size_t>(k)] = program_.LitIni(L"Sons", cle);
+        Liste.addItem(ini.lit(L"TitreSons", cle));
+        Fichiers[static_cast<size_t>(k)] = ini.lit(L"Sons", cle);
     }
     ReyCommand2.setVisible(false);
     ReyCommand4.setVisible(false);
@@ -209,11 +210,12 @@ void SonsEdit::ReyCommand5_Click() {
     etats_.boutons(false);
     const int courant = EmplacementCourant + 1;
     std::vector<Emplacement> slots;
+    const settings::IniLu ini = program_.ouvreIni();
     for (int k = 1; k <= kEmplacements; ++k) {
         if (k == courant)
             slots.push_back({});
         else
-            slots.push_back({Liste.list(k - 1), program_.LitIni(L"Sons", text::decimal(k))});
+            slots.push_back({Liste.list(k - 1), ini.lit(L"Sons", text::decimal(k))});
     }
     program_.EcritIniGroupe(compactage(L"TitreSons", L"Sons", slots, OrdreEcriture::ValeurAvant));
     Initialisation();

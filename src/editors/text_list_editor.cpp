@@ -2,6 +2,7 @@
 
 #include "editors/numbered_list.h"
 #include "editors/opening.h"
+#include "settings/settings_file.h"
 
 namespace wardo::editors {
 
@@ -79,15 +80,13 @@ void ListeTextesEdit::design() {
     ReyCommand6.setCaption(L"NON");
 }
 
-Text ListeTextesEdit::lit(const Text& section, int slot) {
-    return program_.LitIni(section, text::decimal(slot));
-}
-
 void ListeTextesEdit::relitListe(bool tousLesTitres) {
     Liste.clear();
+    const settings::IniLu ini = program_.ouvreIni();
     for (int k = 1; k <= kEmplacements; ++k) {
-        Liste.addItem(lit(variante_.sectionTextes, k));
-        const Text t = lit(variante_.sectionTitres, k);
+        const Text cle = text::decimal(k);
+        Liste.addItem(ini.lit(variante_.sectionTextes, cle));
+        const Text t = ini.lit(variante_.sectionTitres, cle);
         if (tousLesTitres || !t.empty()) Titres[static_cast<size_t>(k)] = t;
     }
 }
@@ -126,8 +125,9 @@ void ListeTextesEdit::ReyCommand2_Click() {
     const Text nouveauTexte = surUneLigne(Texte.text());
     Titres[static_cast<size_t>(slot)] = nouveauTitre;
     Liste.clear();
+    const settings::IniLu ini = program_.ouvreIni();
     for (int k = 1; k <= kEmplacements; ++k)
-        Liste.addItem(k == slot ? nouveauTexte : lit(variante_.sectionTextes, k));
+        Liste.addItem(k == slot ? nouveauTexte : ini.lit(variante_.sectionTextes, text::decimal(k)));
     EditionEnCours = false;
     const Text cle = text::decimal(slot);
     program_.EcritIniGroupe(

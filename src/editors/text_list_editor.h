@@ -76,7 +76,6 @@ private:
 
     // Rows and titles from the file; `tousLesTitres` false keeps the entries whose stored title is empty.
     void relitListe(bool tousLesTitres);
-    Text lit(const Text& section, int slot);
 
     const VarianteTextes& variante_;
     const EtatsEdition etats_{titre, Texte, ReyCommand1, ReyCommand2, ReyCommand3, ReyCommand4};

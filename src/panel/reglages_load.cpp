@@ -52,7 +52,9 @@ void Reglages::onLoad() {
 
 void Reglages::chargeReglages() {
     app::Program& p = program_;
-    auto lit = [&p](const wchar_t* key) { return p.LitIni(L"Parametres", key); };
+    // Read once: the one key stored meanwhile, Mode, is not read again.
+    const settings::IniLu ini = p.ouvreIni();
+    auto lit = [&ini](const wchar_t* key) { return ini.lit(L"Parametres", key); };
 
     p.AnnonceSonoreActive = lit(L"AnnSonore") == L"O";
     p.AccueilActif = lit(L"SalutNouvUser") == L"O";

@@ -142,13 +142,29 @@ const Text kLineBreak = L"\r\n";
 
 }  // namespace
 
+struct ProfileReader::Parsed {
+    std::vector<Line> lines;
+    std::vector<Section> sections;
+};
+
+ProfileReader::ProfileReader(const std::string& content) {
+    auto lines = parseLines(decodeProfile(content).text);
+    auto sections = sectionsOf(lines);
+    parsed_ = std::make_unique<const Parsed>(Parsed{std::move(lines), std::move(sections)});
+}
+
+ProfileReader::~ProfileReader() = default;
+ProfileReader::ProfileReader(ProfileReader&&) noexcept = default;
+ProfileReader& ProfileReader::operator=(ProfileReader&&) noexcept = default;
+
 std::optional<Text> iniRead(const std::string& content, const Text& section, const Text& key) {
-    const Text t = decodeProfile(content).text;
-    const auto lines = parseLines(t);
-    const auto sections = sectionsOf(lines);
-    const Section* s = findSection(sections, cleanName(section));
+    return ProfileReader(content).read(section, key);
+}
+
+std::optional<Text> ProfileReader::read(const Text& section, const Text& key) const {
+    const Section* s = findSection(parsed_->sections, cleanName(section));
     if (!s) return std::nullopt;
-    const Line* entry = findKey(lines, *s, cleanName(key));
+    const Line* entry = findKey(parsed_->lines, *s, cleanName(key));
     if (!entry || !entry->hasValue) return std::nullopt;
     const Text& v = entry->value;
     if (v.size() >= 2 && (v[0] == L'"' || v[0] == L'\'') && v.back() == v[0])

@@ -1,7 +1,5 @@
 #include "settings/settings_file.h"
 
-#include "settings/profile_format.h"
-
 namespace wardo::settings {
 namespace {
 
@@ -20,13 +18,20 @@ text::Text settingsFilePath(const text::Text& dossierConfig) {
     return dossierConfig + L"wardo.ini";
 }
 
-text::Text LitIni(platform::Files& files, const text::Text& section, const text::Text& key,
-                  const text::Text& file) {
-    const auto content = files.readAll(file);
-    if (!content) return L"";
-    const auto value = iniRead(*content, throughAnsi(section), throughAnsi(key));
+IniLu::IniLu(platform::Files& files, const text::Text& file) {
+    if (const auto content = files.readAll(file)) profile_.emplace(*content);
+}
+
+text::Text IniLu::lit(const text::Text& section, const text::Text& key) const {
+    if (!profile_) return L"";
+    const auto value = profile_->read(throughAnsi(section), throughAnsi(key));
     if (!value) return L"";
     return throughAnsi(value->substr(0, kMaxValueLength));
+}
+
+text::Text LitIni(platform::Files& files, const text::Text& section, const text::Text& key,
+                  const text::Text& file) {
+    return IniLu(files, file).lit(section, key);
 }
 
 void EcritIni(platform::Files& files, const text::Text& section, const text::Text& key,

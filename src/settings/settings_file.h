@@ -1,8 +1,10 @@
 // The settings file "wardo.ini" in the configuration folder: the program's only way to read and write it.
 #pragma once
+#include <optional>
 #include <vector>
 
 #include "platform/files.h"
+#include "settings/profile_format.h"
 #include "text/text.h"
 
 namespace wardo::settings {
@@ -18,6 +20,17 @@ text::Text settingsFilePath(const text::Text& dossierConfig);
 // The stored value, or "" when the key, section, file or folder is missing; read afresh at each call.
 text::Text LitIni(platform::Files& files, const text::Text& section, const text::Text& key,
                   const text::Text& file);
+// The file read once, for several values in a row with nothing stored between them: each value as
+// LitIni gives it.
+class IniLu {
+public:
+    IniLu(platform::Files& files, const text::Text& file);
+    text::Text lit(const text::Text& section, const text::Text& key) const;
+
+private:
+    std::optional<ProfileReader> profile_;  // none when the file or its folder is missing
+};
+
 // Stores one value at once. A missing folder, a file that cannot be read or a refused write loses the
 // value silently; the folder is never created.
 void EcritIni(platform::Files& files, const text::Text& section, const text::Text& key,
