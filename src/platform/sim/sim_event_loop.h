@@ -62,7 +62,6 @@ public:
     int exitCode() const { return exitCode_; }
     bool timerActive(TimerId id) const { return timers_.count(id) != 0; }
     std::size_t activeTimers() const { return timers_.size(); }
-    std::size_t pendingWork() const { return posted_.size(); }
     // How much virtual time one runUntil may consume before it gives up.
     std::int64_t runUntilBoundMs = 24LL * 3600 * 1000;
     // How many consecutive idle doEvents passes, with nothing scheduled at all, before SimStall.

@@ -29,9 +29,7 @@ public:
     std::vector<std::wstring> listDrives() override;
     std::wstring programFolder() override { return programFolder_; }
 
-    // Test set-up: the program's folder (with its trailing backslash), and files whose writes the
-    // "system" refuses, as a read-only file or a full disk would.
-    void setProgramFolder(const std::wstring& folder) { programFolder_ = folder; }
+    // Test set-up: files whose writes the "system" refuses, as a read-only file or a full disk would.
     void setWriteRefused(const std::wstring& path, bool refused);
     // After `count` more successful writes, every write is refused, as on a disk that fills up;
     // nullopt lifts the limit.
@@ -45,7 +43,7 @@ public:
 
 private:
     std::filesystem::path root_;
-    std::wstring programFolder_ = L"C:\\Program Files\\Wardo\\";
+    const std::wstring programFolder_ = L"C:\\Program Files\\Wardo\\";
     std::set<std::filesystem::path> refused_;
     std::optional<int> writesLeft_;
     bool caseSensitive_ = false;

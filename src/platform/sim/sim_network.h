@@ -34,7 +34,6 @@ public:
 
     // Another program holds `port` on every address of this machine.
     void takePort(int port) { taken_.insert(port); }
-    void releasePort(int port) { taken_.erase(port); }
     // True when one of the program's sockets is bound to `port`.
     bool bound(int port) const { return sockets_.count(port) != 0; }
 
