@@ -108,6 +108,7 @@ private:
     };
 
     void wireEvents();
+    void auPremierPlan();   // above all windows, and no warning, punish or kick mode left from before
     void chargeReglages();  // the stored settings, load step 6
     void Form_MouseDown(int button);
     void menuco_MouseDown(int button);

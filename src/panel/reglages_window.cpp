@@ -9,11 +9,7 @@ void Reglages::onActivate() {
     if (PanneauLance) return;
     app::Program& p = program_;
     BoucleLectPseudo.setEnabled(true);
-    chatlink::MetPremierPlan(platform().windows, handle());
-    p.ReglagesPremierPlan = true;
-    p.ModeAvertir = false;
-    p.ModePunir = false;
-    p.ModeKick = false;
+    auPremierPlan();
     // While an information frame is due, each activation shows it and the panel waits.
     if (p.AfficherInfos1) {
         FrameInfos.setLeft(kPaneShownLeft);
@@ -26,10 +22,14 @@ void Reglages::onActivate() {
 }
 
 void Reglages::lancement() {
-    app::Program& p = program_;
     Boucle.setEnabled(true);
     TimerEtat.setEnabled(true);
     BoucleLectPseudo.setEnabled(true);
+    auPremierPlan();
+}
+
+void Reglages::auPremierPlan() {
+    app::Program& p = program_;
     chatlink::MetPremierPlan(platform().windows, handle());
     p.ReglagesPremierPlan = true;
     p.ModeAvertir = false;
