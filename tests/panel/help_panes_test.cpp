@@ -10,12 +10,6 @@ namespace {
 
 class HelpPanes : public PanelTest {
 protected:
-    void reactivate() {
-        principale().show();
-        principale().hide();
-        ASSERT_EQ(host.activeForm(), &reglages());
-    }
-    bool launched() { return reglages().Boucle.running() && reglages().PanneauLance; }
     // The information frame in view, "" when none.
     std::wstring frameInView() {
         for (ui::Frame* f : {&reglages().FrameInfos, &reglages().FrameInfos2})

@@ -20,6 +20,14 @@ protected:
         reglages().show();
         return reglages();
     }
+    // Shows another window over the panel and takes it away: the panel is activated again.
+    void reactivate() {
+        principale().show();
+        principale().hide();
+        ASSERT_EQ(host.activeForm(), &reglages());
+    }
+    // The panel has run lancement: its room poller runs.
+    bool launched() { return reglages().Boucle.running() && reglages().PanneauLance; }
     // The panel's window handle as the window system knows it.
     platform::WindowHandle panelHandle() { return reglages().handle(); }
     int topmostCalls(const char* order) {

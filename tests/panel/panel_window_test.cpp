@@ -10,15 +10,8 @@
 namespace wardo::panel::testing {
 namespace {
 
-// Shows another window over the panel and takes it away: the panel is activated again.
 class PanelWindow : public PanelTest {
 protected:
-    void reactivate() {
-        principale().show();
-        principale().hide();
-        ASSERT_EQ(host.activeForm(), &reglages());
-    }
-    bool launched() { return reglages().Boucle.running() && reglages().PanneauLance; }
     int drags() { return static_cast<int>(std::count(host.log.begin(), host.log.end(), L"drag Reglages")); }
 };
 
