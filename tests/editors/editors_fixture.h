@@ -1,32 +1,19 @@
-// A fresh program on a fresh simulated desktop with its configuration folder, for the list editors.
+// A fresh program on a fresh simulated desktop, its panel loaded, for the list editors.
 #pragma once
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <memory>
-
-#include "app/program.h"
+#include "app_fixture.h"
 #include "editors/messages_edit.h"
 #include "editors/opening.h"
 #include "editors/raisons_edit.h"
 #include "editors/sons_edit.h"
-#include "panel/reglages.h"
-#include "platform/sim/sim_desktop.h"
 #include "settings/settings_file.h"
-#include "ui/headless_host.h"
 
 namespace wardo::editors::testing {
 
-class EditorsTest : public ::testing::Test {
+class EditorsTest : public app::testing::AppTest {
 public:
     static constexpr const wchar_t* kConfig = L"C:\\Users\\Modo\\AppData\\Roaming\\Wardo\\";
-    static constexpr const wchar_t* kIni = L"C:\\Users\\Modo\\AppData\\Roaming\\Wardo\\wardo.ini";
 
     EditorsTest() {
-        desk.env.set(L"APPDATA", L"C:\\Users\\Modo\\AppData\\Roaming");
-        std::filesystem::create_directories(desk.files.hostPath(kConfig));
-        program = std::make_unique<app::Program>(desk.platform(), host);
         program->DossierConfig = kConfig;  // as the start-up window sets it
         // The editors open from the panel, always loaded by then; the file it wrote while loading
         // goes, so that each case starts from its own.
@@ -34,10 +21,6 @@ public:
         std::filesystem::remove(desk.files.hostPath(kIni));
     }
 
-    void writeIni(const std::string& content) {
-        std::ofstream(desk.files.hostPath(kIni), std::ios::binary) << content;
-    }
-    std::string readIni() { return desk.files.readAll(kIni).value_or(""); }
     Text lit(const Text& section, int key) { return program->LitIni(section, text::decimal(key)); }
     // A file of the simulated desktop, its folders made.
     void makeFile(const Text& path, const std::string& bytes = "RIFF") {
@@ -50,10 +33,6 @@ public:
         for (const auto& m : desk.windows.logFor(program->reglages().handle())) out.push_back(m.text);
         return out;
     }
-
-    platform::sim::SimDesktop desk;
-    ui::HeadlessHost host;
-    std::unique_ptr<app::Program> program;
 };
 
 }  // namespace wardo::editors::testing
