@@ -3,20 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "attached_panel_fixture.h"
 #include "commands/envoimsg.h"
-#include "panel_fixture.h"
 
 namespace wardo::commands {
 namespace {
 
-class GroupMessagesTest : public panel::testing::PanelTest {
+class GroupMessagesTest : public panel::testing::AttachedPanelTest {
 protected:
     void SetUp() override {
-        showPanel("[Parametres]\r\nAffInfos1=N\r\nAffInfos2=N\r\n");
-        program->room.HandleSaisieChat = room.inputLine();
-        program->room.HandleBoutonEnvoi = room.sendButton();
+        startPanel();
         program->PseudoRobot = L"Robo";
-        desk.windows.clearLog();
     }
 
     // The user clicks "Msg aux couleurs" and gets the window.
@@ -37,8 +34,6 @@ protected:
             if (m.kind == platform::sim::MessageKind::SetText) out.push_back(text::fromAnsi(m.text));
         return out;
     }
-
-    room::SimRoom room{desk};
 };
 
 struct Send {

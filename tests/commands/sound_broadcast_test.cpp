@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "panel_fixture.h"
+#include "attached_panel_fixture.h"
 
 namespace wardo::commands {
 namespace {
@@ -18,7 +18,6 @@ using Mic = room::RoomModel::Mic;
 
 // Three sounds in slots 1 to 3, slot 4 without title or file, slot 5 named "annuler", slot 6 "ANNULER".
 constexpr const char* kSettings =
-    "[Parametres]\r\nAffInfos1=N\r\nAffInfos2=N\r\n"
     "[TitreSons]\r\n1=Fanfare\r\n2=Applaudissements\r\n3=Gong\r\n5=annuler\r\n6=ANNULER\r\n"
     "[Sons]\r\n1=fanfare.wav\r\n2=bravo.wav\r\n3=gong.wav\r\n5=annule.wav\r\n6=stop.wav\r\n";
 constexpr const wchar_t* kSons = L"C:\\Users\\Modo\\AppData\\Roaming\\Wardo\\sons\\";
@@ -41,24 +40,18 @@ private:
     std::function<void(std::string)> note_;
 };
 
-class SoundBroadcastTest : public panel::testing::PanelTest {
+class SoundBroadcastTest : public panel::testing::AttachedPanelTest {
 protected:
     void SetUp() override {
-        panel::Reglages& r = showPanel(kSettings);
+        panel::Reglages& r = startPanel("", kSettings);
         // The panel's own timers belong to other subsystems: the user's actions here come from timers of
         // the test.
         for (ui::Timer* t : {&r.Boucle, &r.TimerEtat, &r.BoucleLectPseudo, &r.Timer1}) t->setEnabled(false);
         auto& link = program->room;
-        link.HandleSaisieChat = room.inputLine();
-        link.HandleBoutonEnvoi = room.sendButton();
-        link.HandleBoutonMicro = room.micButton();
-        link.HandleBoutonMicro2 = room.mic2Button();
         spy = std::make_unique<Frame2Spy>(*link.notice, r.Frame2, [this](std::string what) {
             frame2.push_back({desk.loop.nowMs(), std::move(what)});
         });
         link.notice = spy.get();
-        desk.windows.clearLog();
-        t0 = desk.loop.nowMs();
     }
 
     SoundBroadcast& part() { return reglages().part<SoundBroadcast>(); }
@@ -97,10 +90,8 @@ protected:
         return out;
     }
 
-    room::SimRoom room{desk};
     std::unique_ptr<Frame2Spy> spy;
     std::vector<std::pair<std::int64_t, std::string>> frame2;
-    std::int64_t t0 = 0;
 };
 
 TEST_F(SoundBroadcastTest, TheListHoldsTheTwentyFourSlotsThenAnnulerAndComesIntoView) {
