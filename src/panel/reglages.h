@@ -109,7 +109,7 @@ private:
 
     void wireEvents();
     void auPremierPlan();   // above all windows, and no warning, punish or kick mode left from before
-    void chargeReglages();  // the stored settings, load step 6
+    void chargeReglages();  // the stored settings into the options and the panel
     void Form_MouseDown(int button);
     void menuco_MouseDown(int button);
     void CacheMenus();

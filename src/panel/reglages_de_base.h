@@ -38,7 +38,7 @@ public:
     static constexpr int kPauseErreurMs = 6000;
 
 private:
-    void stockeBoutonsEtListes();  // steps 1 to 6 of the validation, in one write
+    void stockeBoutonsEtListes();  // level, entry sound, durations, ban type, options: one write
     bool stockePhraseConnexion();  // false when the phrase is refused
     void stockeCodeOpme();
     void fermeVolet();  // the pane put away, the panel laid out again for the level
