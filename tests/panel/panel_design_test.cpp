@@ -10,6 +10,18 @@ struct Designed {
     const wchar_t* caption;  // nullptr: not checked
 };
 
+void expectDesigned(const Reglages& r, const Designed& d) {
+    const ui::Control* c = r.find(d.name);
+    ASSERT_NE(c, nullptr) << text::toAnsi(d.name);
+    EXPECT_EQ(c->left(), d.left) << text::toAnsi(d.name);
+    EXPECT_EQ(c->top(), d.top) << text::toAnsi(d.name);
+    EXPECT_EQ(c->width(), d.width) << text::toAnsi(d.name);
+    EXPECT_EQ(c->height(), d.height) << text::toAnsi(d.name);
+    if (d.caption) {
+        EXPECT_EQ(c->caption(), d.caption) << text::toAnsi(d.name);
+    }
+}
+
 TEST_F(PanelTest, ModerationButtonsStandWhereTheDesignPutsThem) {
     const Designed buttons[] = {
         {L"microprio", 480, 2160, 1100, 345, L"Voice prio"},
@@ -39,17 +51,7 @@ TEST_F(PanelTest, ModerationButtonsStandWhereTheDesignPutsThem) {
         {L"PseudoManquant", 5720, 1440, 3015, 375, L" Pseudo user manquant !"},
     };
     Reglages& r = loadPanel();  // laid out for "rouge", which keeps the design places
-    for (const Designed& d : buttons) {
-        const ui::Control* c = r.find(d.name);
-        ASSERT_NE(c, nullptr) << text::toAnsi(d.name);
-        EXPECT_EQ(c->left(), d.left) << text::toAnsi(d.name);
-        EXPECT_EQ(c->top(), d.top) << text::toAnsi(d.name);
-        EXPECT_EQ(c->width(), d.width) << text::toAnsi(d.name);
-        EXPECT_EQ(c->height(), d.height) << text::toAnsi(d.name);
-        if (d.caption) {
-            EXPECT_EQ(c->caption(), d.caption) << text::toAnsi(d.name);
-        }
-    }
+    for (const Designed& d : buttons) expectDesigned(r, d);
     EXPECT_FALSE(r.Punish.caption().empty());
     EXPECT_FALSE(r.Ban.caption().empty());
 }
@@ -75,14 +77,7 @@ TEST_F(PanelTest, PanesLieWhereTheDesignPutsThem) {
         {L"MenuListes", 5280, 600, 2445, 1200, nullptr},
     };
     Reglages& r = loadPanel();
-    for (const Designed& d : panes) {
-        const ui::Control* c = r.find(d.name);
-        ASSERT_NE(c, nullptr) << text::toAnsi(d.name);
-        EXPECT_EQ(c->left(), d.left) << text::toAnsi(d.name);
-        EXPECT_EQ(c->top(), d.top) << text::toAnsi(d.name);
-        EXPECT_EQ(c->width(), d.width) << text::toAnsi(d.name);
-        EXPECT_EQ(c->height(), d.height) << text::toAnsi(d.name);
-    }
+    for (const Designed& d : panes) expectDesigned(r, d);
 }
 
 }  // namespace
