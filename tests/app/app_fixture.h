@@ -30,6 +30,11 @@ protected:
         std::ofstream(desk.files.hostPath(kIni), std::ios::binary) << content;
     }
     std::string readIni() { return desk.files.readAll(kIni).value_or(""); }
+    // A file of the simulated desktop, its folders made.
+    void makeFile(const std::wstring& path, const std::string& bytes) {
+        std::filesystem::create_directories(desk.files.hostPath(path).parent_path());
+        ASSERT_TRUE(desk.files.writeAllAtomic(path, bytes));
+    }
 
     Principale& startUp() {
         program->principale().show();

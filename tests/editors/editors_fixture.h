@@ -22,11 +22,6 @@ public:
     }
 
     Text lit(const Text& section, int key) { return program->LitIni(section, text::decimal(key)); }
-    // A file of the simulated desktop, its folders made.
-    void makeFile(const Text& path, const std::string& bytes = "RIFF") {
-        std::filesystem::create_directories(desk.files.hostPath(path).parent_path());
-        ASSERT_TRUE(desk.files.writeAllAtomic(path, bytes));
-    }
     // SetWindowPos calls on the panel, in order.
     std::vector<std::string> panelOrder() {
         std::vector<std::string> out;

@@ -112,7 +112,7 @@ TEST_F(Sons, AfterEitherEditIsCancelledAFullEditStillCopies) {
 }
 
 TEST_F(Sons, ADeleteClosesUpAndLeavesTheSoundFile) {
-    makeFile(std::wstring(kSons) + L"b.wav");
+    makeFile(std::wstring(kSons) + L"b.wav", "RIFF");
     writeIni("[TitreSons]\r\n1=A\r\n2=B\r\n3=C\r\n[Sons]\r\n1=a.wav\r\n2=b.wav\r\n3=c.wav\r\n");
     auto& e = open();
     ASSERT_TRUE(e.Liste.userSelect(1));
@@ -151,7 +151,7 @@ TEST_F(Sons, ADeleteDuringATitleEditEndsItSoTheNextReplaceCopies) {
 TEST_F(Sons, TheChooserCopiesOverASameNamedFileAndKeepsOneAlreadyInTheSoundsFolder) {
     makeFile(std::wstring(kSons) + L"cri.wav", "old");
     makeFile(L"C:\\Autre\\cri.wav", "new");
-    makeFile(L"D:\\racine.wav");
+    makeFile(L"D:\\racine.wav", "RIFF");
     writeIni("[TitreSons]\r\n1=Un\r\n2=Deux\r\n[Sons]\r\n1=cri.wav\r\n2=cri.wav\r\n");
     auto& e = open();
     replace(L"C:\\Autre", L"cri.wav", L"Un");
@@ -192,7 +192,7 @@ TEST_F(Sons, AFailedCopyChangesNothingAndTellsTheUser) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        makeFile(source);
+        makeFile(source, "RIFF");
         writeIni("[TitreSons]\r\n1=A\r\n[Sons]\r\n1=a.wav\r\n");
         desk.boxes.clear();
         auto& e = open();

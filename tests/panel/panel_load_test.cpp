@@ -14,10 +14,6 @@ constexpr const wchar_t* kSkins = L"C:\\Users\\Modo\\AppData\\Roaming\\Wardo\\sk
 
 class PanelLoad : public PanelTest {
 protected:
-    void writeFile(const std::wstring& path, const std::string& bytes) {
-        std::filesystem::create_directories(desk.files.hostPath(path).parent_path());
-        ASSERT_TRUE(desk.files.writeAllAtomic(path, bytes));
-    }
     size_t count(const std::string& s, const std::string& what) {
         size_t n = 0;
         for (size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + 1)) ++n;
@@ -190,7 +186,7 @@ TEST_F(PanelLoad, StoredOperatorCodeIsDeciphered) {
 }
 
 TEST_F(PanelLoad, AStoredSkinBecomesTheTitlePicture) {
-    writeFile(std::wstring(kSkins) + L"bleu.bmp", "BM skin");
+    makeFile(std::wstring(kSkins) + L"bleu.bmp", "BM skin");
     Reglages& r = loadPanel("[Parametres]\r\nSkin=bleu.bmp\r\n");
     EXPECT_EQ(r.NomSkin, L"bleu.bmp");
     EXPECT_EQ(r.menuco.picture(), std::wstring(kSkins) + L"bleu.bmp");
@@ -198,8 +194,8 @@ TEST_F(PanelLoad, AStoredSkinBecomesTheTitlePicture) {
 
 // A skin that is gone or is no bitmap keeps the title's own picture, and every later step still runs.
 TEST_F(PanelLoad, AMissingOrDamagedSkinKeepsTheTitlePictureAndTheLoadGoesOn) {
-    writeFile(std::wstring(kProgramFolder) + L"titre.bmp", "BM title");
-    writeFile(std::wstring(kSkins) + L"abime.bmp", "not a bitmap");
+    makeFile(std::wstring(kProgramFolder) + L"titre.bmp", "BM title");
+    makeFile(std::wstring(kSkins) + L"abime.bmp", "not a bitmap");
     for (const char* skin : {"absent.bmp", "abime.bmp"}) {
         program.reset();
         program = std::make_unique<app::Program>(desk.platform(), host);

@@ -10,14 +10,10 @@ constexpr const wchar_t* kTitle = L"C:\\Program Files\\Wardo\\titre.bmp";
 
 class Skins : public PanelTest {
 protected:
-    Skins() { put(kTitle, "BM title"); }
+    Skins() { makeFile(kTitle, "BM title"); }
 
-    void put(const std::wstring& path, const std::string& bytes) {
-        std::filesystem::create_directories(desk.files.hostPath(path).parent_path());
-        ASSERT_TRUE(desk.files.writeAllAtomic(path, bytes));
-    }
     void skin(const wchar_t* file, const std::string& bytes = "BM skin") {
-        put(kSkins + std::wstring(file), bytes);
+        makeFile(kSkins + std::wstring(file), bytes);
     }
 
     // The panel started, then "Skins" from the configuration menu.
