@@ -51,9 +51,7 @@ void Principale::design() {
     // The first-run frame covers the whole client area when in view.
     Frame1.move(0, kFrame1Hidden, 4695, 6900);
     Frame1.setCaption(L"Explications à lire la première fois !");
-    for (ui::Control* c :
-         std::initializer_list<ui::Control*>{&Label4, &Label5, &Picture1, &Check1, &ReyCommand1})
-        c->setContainer(&Frame1);
+    Frame1.contain({&Label4, &Label5, &Picture1, &Check1, &ReyCommand1});
     Label4.move(240, 480, 4215, 1335);
     Label4.setCaption(
         L"WARDO est un outil pour les modérateurs de salle, qui n'a besoin d'aucun robot dans la salle : "
@@ -74,8 +72,7 @@ void Principale::design() {
     ReyCommand1.setCaption(L"J'ai bien lu ... Fermer cette fenêtre");
 
     FrameMsg.move(kFrameMsgHidden, 150, 4080, 4600);
-    Label41.setContainer(&FrameMsg);
-    Command11.setContainer(&FrameMsg);
+    FrameMsg.contain({&Label41, &Command11});
     Label41.move(120, 240, 3840, 3375);
     Label41.setAlignment(ui::Alignment::Center);
     Command11.move(600, 3840, 2880, 555);

@@ -82,8 +82,7 @@ void SonsEdit::design() {
 
     Frame1.move(kFrame1Cache, 8040, 3255, 1335);
     Frame1.setVisible(false);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&Label7, &ReyCommand5, &ReyCommand6})
-        c->setContainer(&Frame1);
+    Frame1.contain({&Label7, &ReyCommand5, &ReyCommand6});
     Label7.move(120, 240, 3015, 255);
     Label7.setCaption(L"Vous confirmez l'effacement ?");
     ReyCommand5.move(240, 660, 1275, 435);
@@ -94,9 +93,7 @@ void SonsEdit::design() {
     // The chooser covers the list while it is in view.
     Frame2.move(kFrame2Cache, 600, 4395, 5160);
     Frame2.setCaption(L"Choix du fichier wav à prendre en compte");
-    for (ui::Control* c :
-         std::initializer_list<ui::Control*>{&Label6, &Drive1, &Dir1, &File1, &Label5(0), &Label8})
-        c->setContainer(&Frame2);
+    Frame2.contain({&Label6, &Drive1, &Dir1, &File1, &Label5(0), &Label8});
     Label6.move(120, 240, 4155, 435);
     Label6.setCaption(L"Entrez le nouveau titre et indiquez le chemin du nouveau fichier WAV");
     Drive1.move(120, 720, 4155, 315);

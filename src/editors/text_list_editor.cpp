@@ -70,8 +70,7 @@ void ListeTextesEdit::design() {
 
     Frame1.move(kFrame1Cache, 7320 + d, 5000, 1335);
     Frame1.setVisible(false);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&Label7, &ReyCommand5, &ReyCommand6})
-        c->setContainer(&Frame1);
+    Frame1.contain({&Label7, &ReyCommand5, &ReyCommand6});
     Label7.move(240, 300, 4500, 255);
     Label7.setCaption(L"Vous confirmez l'effacement ?");
     ReyCommand5.move(600, 720, 1500, 435);

@@ -102,8 +102,7 @@ void readAndClose(ui::CheckBox& check, ui::Button& button, ui::Frame& pane) {
 
 void InformationPanes::designInformationPanes() {
     FrameSkins.move(7000, 250, 4215, 4800);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&Label14, &List1, &Image6, &choisir})
-        c->setContainer(&FrameSkins);
+    FrameSkins.contain({&Label14, &List1, &Image6, &choisir});
     Label14.move(120, 120, 3000, 285);
     Label14.setCaption(L"Choix du skin");
     Label14.setFont(kTitleFont);

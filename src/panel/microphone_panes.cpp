@@ -12,9 +12,8 @@ constexpr const wchar_t* kWhatTheKeyIsFor =
 
 void MicrophonePanes::designMicrophonePanes() {
     FrameIndicationToucheMicro.move(15000, 250, 4215, 4800);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&LabelIndicationMicro, &Label80, &AvecOuSansBip,
-                                                              &Jeveuxlachanger, &cestbon})
-        c->setContainer(&FrameIndicationToucheMicro);
+    FrameIndicationToucheMicro.contain(
+        {&LabelIndicationMicro, &Label80, &AvecOuSansBip, &Jeveuxlachanger, &cestbon});
     LabelIndicationMicro.move(240, 240, 3735, 720);
     LabelIndicationMicro.setCaption(kWhatTheKeyIsFor);
     Label80.move(240, 1080, 3735, 720);
@@ -57,8 +56,7 @@ void MicrophonePanes::designMicrophonePanes() {
         ImageTouche(i).setStretch(true);
         pictureBesideProgram(ImageTouche(i), kKeyPictures[i - 1]);
     }
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&validetouchemicro, &pasdetouchemicro, &Label4})
-        c->setContainer(&FrameChoixToucheMicro);
+    FrameChoixToucheMicro.contain({&validetouchemicro, &pasdetouchemicro, &Label4});
     validetouchemicro.move(240, 3420, 3735, 375);
     validetouchemicro.setCaption(L"Je valide la touche encadrée");
     pasdetouchemicro.move(240, 3885, 3735, 375);
@@ -66,8 +64,7 @@ void MicrophonePanes::designMicrophonePanes() {
     Label4.move(3600, 4380, 480, 255);
 
     Frame2.move(10000, 2160, 3580, 2850);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&Label69, &annuleremissionson, &Label70})
-        c->setContainer(&Frame2);
+    Frame2.contain({&Label69, &annuleremissionson, &Label70});
     Label69.move(120, 240, 3340, 720);
     Label69.setCaption(L"Le micro est occupé. Votre son sera émis en priorité dès qu'il sera libre.");
     Label69.setFont({L"Verdana", 8, true});

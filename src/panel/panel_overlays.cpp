@@ -11,8 +11,7 @@ const ui::Font kMenuFont{L"Verdana", 8, false};
 
 void PanelOverlays::designOverlays() {
     FrameRaisonPerso.move(320, 7000, 3825, 850);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&Label5, &Label74, &RaisonPerso, &Annuler})
-        c->setContainer(&FrameRaisonPerso);
+    FrameRaisonPerso.contain({&Label5, &Label74, &RaisonPerso, &Annuler});
     Label5.move(120, 40, 2820, 210);
     Label5.setCaption(L"Raison perso     (entrée pour valider)");
     Label74.move(480, 260, 3000, 210);
@@ -23,8 +22,7 @@ void PanelOverlays::designOverlays() {
     Annuler.setForeColor(kRed);
 
     FramePause.move(440, 8000, 3700, 600);
-    LabelPause.setContainer(&FramePause);
-    DecompteTempo.setContainer(&FramePause);
+    FramePause.contain({&LabelPause, &DecompteTempo});
     LabelPause.move(240, 150, 2400, 300);
     LabelPause.setCaption(L"EN PAUSE");
     LabelPause.setFont({L"Verdana", 10, true});
@@ -33,9 +31,8 @@ void PanelOverlays::designOverlays() {
     DecompteTempo.setFont({L"Verdana", 10, true});
 
     FrameAlerteUserEntre.move(15000, 250, 4215, 4800);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&LabelAlerte, &Label21, &PseudoEnAlerteArrive,
-                                                              &LabelHeureAlerte, &HeureArriveePseudoEnAlerte})
-        c->setContainer(&FrameAlerteUserEntre);
+    FrameAlerteUserEntre.contain(
+        {&LabelAlerte, &Label21, &PseudoEnAlerteArrive, &LabelHeureAlerte, &HeureArriveePseudoEnAlerte});
     LabelAlerte.move(120, 720, 3975, 480);
     LabelAlerte.setCaption(L"User mis en alerte entré !");
     LabelAlerte.setAlignment(ui::Alignment::Center);

@@ -13,13 +13,10 @@ void SettingsPane::designSettingsPane() {
         LabelReglages(i).setContainer(&Frame1);
     for (int i = 1; i <= 5; ++i) Statut(i).setContainer(&Frame1);
     for (int i = 1; i <= 4; ++i) Signal(i).setContainer(&Frame1);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &AvecAccueil, &SansAccueil, &Text1, &Text2, &SignerActions, &pasdeding, &RetourBarreTaches,
-             &IgnorerReentrant, &ListPunish, &ListBan, &FrameTypeBan, &saisieCodeOPME, &ChoixTouchePriseMicro,
-             &ValiderChoix})
-        c->setContainer(&Frame1);
-    banpseudo.setContainer(&FrameTypeBan);
-    banippseudo.setContainer(&FrameTypeBan);
+    Frame1.contain({&AvecAccueil, &SansAccueil, &Text1, &Text2, &SignerActions, &pasdeding,
+                    &RetourBarreTaches, &IgnorerReentrant, &ListPunish, &ListBan, &FrameTypeBan,
+                    &saisieCodeOPME, &ChoixTouchePriseMicro, &ValiderChoix});
+    FrameTypeBan.contain({&banpseudo, &banippseudo});
 
     LabelReglages(0).move(120, 150, 3975, 240);
     LabelReglages(0).setCaption(L"Sur la room je suis :");

@@ -1,5 +1,7 @@
 // Controls without behaviour of their own: labels, the outside library's command buttons, frames.
 #pragma once
+#include <initializer_list>
+
 #include "ui/control.h"
 
 namespace wardo::ui {
@@ -22,6 +24,11 @@ class Frame : public Control {
 public:
     Frame(Form& form, Text name, int index = -1)
         : Control(form, ControlKind::Frame, std::move(name), index) {}
+
+    // Puts each of the controls into this frame.
+    void contain(std::initializer_list<Control*> controls) {
+        for (Control* c : controls) c->setContainer(this);
+    }
 };
 
 }  // namespace wardo::ui
