@@ -15,4 +15,10 @@ void pictureBesideProgram(ui::Picture& picture, const wchar_t* file) {
     }
 }
 
+void closeImage(ui::Picture& image, ui::Frame& pane) {
+    image.setContainer(&pane);
+    image.move(3900, 60, 240, 240);
+    pictureBesideProgram(image, kClosePicture);
+}
+
 }  // namespace wardo::panel

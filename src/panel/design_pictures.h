@@ -1,6 +1,7 @@
 // The bitmaps that ship beside the program (generated with its sounds): the title picture and the
 // close and minimise images, the push-to-talk keys.
 #pragma once
+#include "ui/basic_controls.h"
 #include "ui/picture.h"
 
 namespace wardo::panel {
@@ -14,5 +15,7 @@ constexpr const wchar_t* kKeyPictures[6] = {L"touche_alt.bmp",  L"touche_ctrl.bm
 
 // Gives the picture that file of the program's folder; without the file the picture shows none.
 void pictureBesideProgram(ui::Picture& picture, const wchar_t* file);
+// A pane's close image, in its top right-hand corner.
+void closeImage(ui::Picture& image, ui::Frame& pane);
 
 }  // namespace wardo::panel

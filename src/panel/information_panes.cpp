@@ -9,12 +9,6 @@ namespace {
 constexpr ui::Color kRed = 0x0000FF;
 const ui::Font kTitleFont{L"Verdana", 8, true};
 
-void closeImage(ui::Picture& image, ui::Frame& pane) {
-    image.setContainer(&pane);
-    image.move(3900, 60, 240, 240);
-    pictureBesideProgram(image, kClosePicture);
-}
-
 // Fixed texts down a pane, each at its top and height, the full width of the pane.
 struct Line {
     int top, height;

@@ -46,9 +46,7 @@ void PanelOverlays::designOverlays() {
     LabelHeureAlerte.setCaption(L"Heure d'arrivée :");
     HeureArriveePseudoEnAlerte.move(1920, 2400, 2175, 300);
     HeureArriveePseudoEnAlerte.setFont({L"Verdana", 10, true});
-    Image2.setContainer(&FrameAlerteUserEntre);
-    Image2.move(3900, 60, 240, 240);
-    pictureBesideProgram(Image2, kClosePicture);
+    closeImage(Image2, FrameAlerteUserEntre);
 
     // The pick lists lie out of view until a button brings them in.
     ListRaisons.move(12000, 850, 2100, 4110);
