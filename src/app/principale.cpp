@@ -59,9 +59,8 @@ void Principale::design() {
         L"simple.");
     Label5.move(240, 2040, 4215, 855);
     Label5.setCaption(
-        L"WARDO est utilisable par tous, du simple user à l'admin, avec une personnalisation des commandes "
-        L"en "
-        L"fonction des droits.");
+        L"WARDO est utilisable par tous, du simple user à l'admin, avec une personnalisation des "
+        L"commandes en fonction des droits.");
     Picture1.move(1860, 3120, 975, 975);
     // The picture ships beside the program; without it the frame simply shows none.
     const Text logo = platform().files.programFolder() + L"wardo.bmp";
