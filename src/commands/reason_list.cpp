@@ -10,7 +10,6 @@ namespace wardo::commands {
 using app::Program;
 
 namespace {
-constexpr int kEnter = 13;
 constexpr int kSlots = 15;
 constexpr int kRaisonPersoTopAvertir = 350, kRaisonPersoTop = 500;
 }  // namespace
@@ -94,7 +93,7 @@ void Sanctions::ListRaisons_Click() {
 
 // Enter types the reason in the mode now set; the panel stays where it is.
 void Sanctions::RaisonPerso_KeyPress(int keyAscii) {
-    if (keyAscii != kEnter) return;
+    if (keyAscii != ui::key::kEnter) return;
     panel::Reglages& r = panel_;
     const Text texte = r.RaisonPerso.text();
     if (!texte.empty()) {

@@ -4,10 +4,6 @@
 
 namespace wardo::commands {
 
-namespace {
-constexpr int kEnter = 13;
-}
-
 PseudoCible::PseudoCible(app::Program& program, panel::Reglages& panel) : program_(program), panel_(panel) {
     // The window system delivers the click before the double-click: the target is cleared first.
     panel_.Label2.onClick = [this] { panel_.Label2.setCaption(L""); };
@@ -41,7 +37,7 @@ void PseudoCible::Label2_DblClick() {
 
 // Whatever the box holds, an empty text included, becomes the target; nothing else closes the box.
 void PseudoCible::PseudoManu_KeyPress(int keyAscii) {
-    if (keyAscii != kEnter) return;
+    if (keyAscii != ui::key::kEnter) return;
     panel_.Label2.setCaption(panel_.PseudoManu.text());
     panel_.PseudoManu.setTop(kSaisieHiddenTop);
 }

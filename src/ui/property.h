@@ -90,4 +90,9 @@ constexpr int kCtrl = 2;
 constexpr int kAlt = 4;
 }  // namespace mouse
 
+// Characters as the classic KeyPress event reports them.
+namespace key {
+constexpr int kEnter = 13;
+}
+
 }  // namespace wardo::ui
