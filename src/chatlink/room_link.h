@@ -50,6 +50,9 @@ public:
     // yielding up to kWaitYieldMs to the event loop, then takes it with one press unless a flag is set.
     // Also ends, pressing nothing, when the program is quitting.
     void AttendMicroLibre();
+    // Watches the buttons (blocking, every kPressPollMs) until the microphone reads busy or free as
+    // asked, for at most `ms`; false when it never did.
+    bool microReadsWithin(bool busy, int ms);
 
     // A window's class name and text, at most 254 characters; "" when there is none.
     text::Text ClasseFenetre(WindowHandle w);
@@ -65,7 +68,6 @@ public:
 private:
     void press(WindowHandle w);
     void pressMicroUntil(bool busy);
-    bool microReadsWithin(bool busy, int ms);
     platform::Platform& p_;
 };
 

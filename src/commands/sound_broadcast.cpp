@@ -51,16 +51,11 @@ void SoundBroadcast::ListeSons_Click() {
         p.sounds.playWav(chemin, false);
         return;
     }
-    attendPriseVisible();
+    // The one press that took the microphone may show late in a slow room: the sound goes out once it
+    // shows (bounded), so that the room hears it from its start and the release finds it taken.
+    room.microReadsWithin(true, chatlink::RoomLink::kPressAnswerMs);
     p.sounds.playWav(chemin, false);
     room.LibereMicro();
-}
-
-void SoundBroadcast::attendPriseVisible() {
-    chatlink::RoomLink& room = program_.room;
-    for (int attendu = 0; attendu < chatlink::RoomLink::kPressAnswerMs && !room.MicroOccupe();
-         attendu += chatlink::RoomLink::kPressPollMs)
-        program_.platform.loop.sleep(chatlink::RoomLink::kPressPollMs);
 }
 
 void SoundBroadcast::annuleremissionson_Click() {

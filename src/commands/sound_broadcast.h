@@ -35,11 +35,6 @@ public:
     std::array<Text, kEmplacements + 1> FichiersSons{};
 
 private:
-    // The one press that took the microphone may show late in a slow room: the sound goes out once it
-    // shows (bounded), so that the room hears it from its start and the release finds the microphone
-    // taken.
-    void attendPriseVisible();
-
     app::Program& program_;
     panel::Reglages& panel_;
 };
