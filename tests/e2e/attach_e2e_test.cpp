@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "e2e_support.h"
 #include "tools/room/win32/room_client.h"
 
@@ -14,23 +11,20 @@ namespace {
 
 TEST(WholeProgram, ConnectionButtonAttachesTypesThePhraseAndShowsTheNickname) {
     const std::wstring title = L"Salle e2e " + std::to_wstring(GetCurrentProcessId());
-    room::RoomProcess roomProcess(widePath(WARDO_ROOM_EXE), title, L"--nick Zorro_75");
+    room::RoomProcess roomProcess(widePath(WARDO_ROOM_EXE), title, L"--nick Zorro_75 --no-control");
     ASSERT_NE(roomProcess.window(), nullptr);
     // The room greets whoever enters; the robot's phrase is never the room's first line.
     roomProcess.command(L"notice Bienvenue dans la salle !");
 
-    const std::wstring appData = freshFolder(L"attach");
-    CreateDirectoryW((appData + L"\\Wardo").c_str(), nullptr);
-    std::ofstream(std::filesystem::path(appData + L"\\Wardo\\wardo.ini"))
-        << "[Parametres]\r\nAffWarning=N\r\n";
-    ProgramProcess program(widePath(WARDO_EXE), appData);
+    ProgramProcess program(widePath(WARDO_EXE),
+                           settingsFolder(L"attach", "[Parametres]\r\nAffWarning=N\r\n"));
     ASSERT_TRUE(program.started());
 
     HWND startUp = waitForWindowText(program.id(), L"Connexion à la room", 15000);
     ASSERT_NE(startUp, nullptr);
     HWND button = waitForWindowText(program.id(), L"Connexion à la salle", 5000);
     ASSERT_NE(button, nullptr);
-    PostMessageW(button, BM_CLICK, 0, 0);
+    press(button);
 
     EXPECT_TRUE(waitForRoomText(roomProcess.window(), "Zorro_75 : Salut la room !", 10000))
         << roomText(roomProcess.window());

@@ -1,8 +1,9 @@
-// A room simulator and the program started beside it, attached through "Connexion à la salle" until its
-// panel shows; the panel's twips as the display's pixels, and its controls clicked and looked at.
+// The robot started beside a room simulator and attached to it through "Connexion à la salle", until its
+// panel shows; every end-to-end test that needs the attached panel starts from here.
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "e2e_support.h"
@@ -10,38 +11,51 @@
 
 namespace wardo::e2e {
 
-int twipsPerPixel();
-int pixels(int twips);
+// The program started on `appData` and attached by "Connexion à la salle" to the room that the
+// automatic search finds. `panel` is set once the panel shows and its first activation has put it above
+// all windows (its timers run from then on); it stays null when that did not happen.
+class Robot {
+public:
+    explicit Robot(const std::wstring& appData, const char* exe = WARDO_EXE);
 
-// The top-level window's own child under a point of its client area.
-HWND childAt(HWND parent, int x, int y);
+    ProgramProcess& program() { return program_; }
+    DWORD id() const { return program_.id(); }
+    // A window of the program whose text is exactly `text` (see waitForWindowText).
+    HWND find(const std::wstring& text, unsigned timeoutMs = 5000) const;
 
-// A left click as the mouse gives it, on a control of another process (a label, an image).
-void click(HWND control);
-// The visible list box at a place of the panel (twips), polled for up to 5 s; null when none shows.
-HWND waitForListAt(HWND panel, POINT twips);
-// A left click on the item `index` of a list box.
-void clickItem(HWND list, int index);
-// The colour on the screen at a point of a window's client area.
-COLORREF screenPixel(HWND window, POINT inClient);
+    HWND panel = nullptr;
 
+private:
+    ProgramProcess program_;
+};
+
+// A room of its own whose user is Zorro_75, greeted by the room, and the robot attached to it.
 class AttachedPanel {
 public:
     // A new settings folder holding `ini`.
-    AttachedPanel(const char* exe, const char* ini);
+    explicit AttachedPanel(const std::string& ini, const char* exe = WARDO_EXE);
     // The settings folder of an earlier run.
-    AttachedPanel(const char* exe, const std::wstring& appData);
+    explicit AttachedPanel(const std::wstring& appData, const char* exe = WARDO_EXE);
 
-    ProgramProcess& program() { return program_; }
+    const room::RoomProcess& room() const { return room_; }
+    HWND roomWindow() const { return room_.window(); }
+    // The room's answer to a command of its protocol; -1000 when it did not answer.
+    long long ask(const std::wstring& command) const { return room_.command(command).value_or(-1000); }
+
+    ProgramProcess& program() { return robot_->program(); }
+    DWORD id() const { return robot_->id(); }
+    HWND find(const std::wstring& text, unsigned timeoutMs = 5000) const {
+        return robot_->find(text, timeoutMs);
+    }
     const std::wstring& appData() const { return appData_; }
-    HWND panel = nullptr;  // null when the panel did not show
+    std::wstring config() const { return configFolder(appData_); }
+
+    HWND panel = nullptr;
 
 private:
-    static std::wstring settings(const char* ini);
-
     std::wstring appData_;
     room::RoomProcess room_;
-    ProgramProcess program_;
+    std::optional<Robot> robot_;
 };
 
 }  // namespace wardo::e2e

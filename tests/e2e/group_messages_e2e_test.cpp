@@ -4,18 +4,19 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "robot_in_room.h"
+#include "attached_panel.h"
 
 namespace wardo::e2e {
 namespace {
 
 TEST(GroupMessages, TheBluesGetTheTextSignedWithTheRobotsNickname) {
-    RobotInRoom run(L"couleurs", "[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=N\r\n");
+    AttachedPanel run("[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=N\r\n");
     ASSERT_NE(run.panel, nullptr);
-    PostMessageW(run.find(L"Msg aux couleurs"), BM_CLICK, 0, 0);
+    press(run.find(L"Msg aux couleurs"));
     HWND window = run.find(L"Envoi d'un message à une catégorie de users", 10000);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(window) != FALSE; }, 5000));
+    // Its activation empties its box: the user types once it is in front.
+    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(window) && activeInItsThread(window); }, 5000));
     RECT over{}, panel{};
     GetWindowRect(window, &over);
     GetWindowRect(run.panel, &panel);
@@ -23,22 +24,19 @@ TEST(GroupMessages, TheBluesGetTheTextSignedWithTheRobotsNickname) {
     EXPECT_EQ(over.top, panel.top);
     EXPECT_NE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 
-    const auto boxes = childrenOfClass(window, L"Edit");
+    const auto boxes = controlsOfClass(window, L"Edit");
     ASSERT_EQ(boxes.size(), 1u);
     HWND box = boxes[0];
     SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"brouillon"));
-    PostMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-    PostMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
-    PostMessageW(box, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(4, 4));
-    PostMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
-    EXPECT_TRUE(waitFor([&] { return boxText(box).empty(); }, 5000)) << "a double click empties the box";
+    doubleClick(box, 4, 4);
+    EXPECT_TRUE(waitFor([&] { return controlText(box).empty(); }, 5000)) << "a double click empties the box";
 
     SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Réunion à 21h"));
-    PostMessageW(run.find(L"Envoi aux bleus "), BM_CLICK, 0, 0);
+    press(run.find(L"Envoi aux bleus "));
     EXPECT_TRUE(waitForRoomText(
-        run.room().window(), "Zorro_75 : /msg 'F' Message aux bleus : R\xE9union \xE0 21h (de Zorro_75)\r\n",
+        run.roomWindow(), "Zorro_75 : /msg 'F' Message aux bleus : R\xE9union \xE0 21h (de Zorro_75)\r\n",
         10000))
-        << roomText(run.room().window());
+        << roomText(run.roomWindow());
     EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(window); }, 5000));
     EXPECT_TRUE(IsWindowVisible(run.panel)) << "the panel is minimised only when the option says so";
 }

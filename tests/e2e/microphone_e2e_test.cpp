@@ -7,79 +7,30 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <memory>
-#include <sstream>
 #include <string>
 
-#include "e2e_support.h"
-#include "tools/room/win32/room_client.h"
+#include "attached_panel.h"
 #include "tools/room/win32/room_protocol.h"
 
 namespace wardo::e2e {
 namespace {
 
-const char kStarts[] = "[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=N\r\n";
-
 // A room found by the automatic search, the program started beside it, and its panel once the panel's
 // first activation has started its timers.
 class RunningPanel : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const std::wstring tag = std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++runs_);
-        room_ = std::make_unique<room::RoomProcess>(widePath(WARDO_ROOM_EXE), L"Salle micro " + tag,
-                                                    L"--nick Zorro_75 --no-control");
-        ASSERT_NE(room_->window(), nullptr);
-        room_->command(L"notice Bienvenue dans la salle !");
-        const std::wstring appData = freshFolder(L"micro");
-        CreateDirectoryW((appData + L"\\Wardo").c_str(), nullptr);
-        std::ofstream(std::filesystem::path(appData + L"\\Wardo\\wardo.ini")) << kStarts;
-        program_ = std::make_unique<ProgramProcess>(widePath(WARDO_EXE), appData);
-        ASSERT_TRUE(program_->started());
-        HWND button = waitForWindowText(pid(), L"Connexion à la salle", 15000);
-        ASSERT_NE(button, nullptr);
-        PostMessageW(button, BM_CLICK, 0, 0);
-        ASSERT_TRUE(waitForRoomText(room_->window(), "Zorro_75 : Salut la room !", 10000));
-        panel_ = waitForWindowText(pid(), L"Wardo - V 1.52", 10000);
-        ASSERT_NE(panel_, nullptr);
-        // Started: the first activation put the panel above all windows.
-        ASSERT_TRUE(waitFor(
-            [&] {
-                return IsWindowVisible(panel_) && (GetWindowLongW(panel_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-            },
-            10000));
-    }
+    void SetUp() override { ASSERT_NE(run_.panel, nullptr); }
 
-    DWORD pid() const { return program_->id(); }
-    long long ask(const std::wstring& command) const { return room_->command(command).value_or(-1000); }
-    HWND button(const wchar_t* caption) { return waitForWindowText(pid(), caption, 5000); }
-
-    // The room's 8th and 9th buttons: both on while the microphone is free, only the 8th while the
-    // user speaks, neither while another member does.
-    enum class Mic { Free, User, Other };
-    Mic mic() const {
-        HWND panel = chatPanel(room_->window());
-        HWND talk[2] = {};
-        int n = 0;
-        for (HWND w = GetWindow(panel, GW_CHILD); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
-            wchar_t cls[16] = {};
-            GetClassNameW(w, cls, 16);
-            if (std::wstring(cls) != L"Button") continue;
-            if (++n >= 8 && n <= 9) talk[n - 8] = w;
-        }
-        if (IsWindowEnabled(talk[0]) && IsWindowEnabled(talk[1])) return Mic::Free;
-        return IsWindowEnabled(talk[0]) ? Mic::User : Mic::Other;
-    }
+    DWORD pid() const { return run_.id(); }
+    long long ask(const std::wstring& command) const { return run_.ask(command); }
+    HWND button(const wchar_t* caption) { return run_.find(caption); }
+    Mic mic() const { return roomMic(run_.roomWindow()); }
     bool micBecomes(Mic m, unsigned ms) {
         return waitFor([&] { return mic() == m; }, ms);
     }
 
-    static inline int runs_ = 0;
-    std::unique_ptr<room::RoomProcess> room_;
-    std::unique_ptr<ProgramProcess> program_;
-    HWND panel_ = nullptr;
+    AttachedPanel run_{"[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=N\r\n"};
+    HWND panel_ = run_.panel;
 };
 
 // The real keyboard, through the system's input queue; the arrows are extended keys.
@@ -144,7 +95,7 @@ TEST_F(RunningPanel, VoicePrioTakesTheMicrophoneAsSoonAsTheMemberLeavesIt) {
     ASSERT_EQ(ask(L"mic other"), room::kRoomDone);
     HWND prio = button(L"Voice prio");
     ASSERT_NE(prio, nullptr);
-    PostMessageW(prio, BM_CLICK, 0, 0);
+    press(prio);
     EXPECT_TRUE(waitFor([&] { return windowText(prio) == L"Attente ..."; }, 5000));
     pumpFor(1000);
     const long long before = ask(L"count mic");
@@ -173,7 +124,7 @@ TEST_F(RunningPanel, RecoManuReattachesToTheRoomTheUserDragsTo) {
     other.command(L"notice Bienvenue dans l'autre salle !");
     HWND reco = button(L"Reco manu");
     ASSERT_NE(reco, nullptr);
-    PostMessageW(reco, BM_CLICK, 0, 0);
+    press(reco);
 
     HWND label = nullptr;
     ASSERT_TRUE(waitFor(
@@ -193,11 +144,8 @@ TEST_F(RunningPanel, RecoManuReattachesToTheRoomTheUserDragsTo) {
     RECT at{}, panelAt{};
     GetWindowRect(picker, &at);
     GetWindowRect(panel_, &panelAt);
-    HDC screen = GetDC(nullptr);
-    const int offset = MulDiv(300, GetDeviceCaps(screen, LOGPIXELSX), 1440);  // 300 twips
-    ReleaseDC(nullptr, screen);
-    EXPECT_EQ(at.left - panelAt.left, offset);
-    EXPECT_EQ(at.top - panelAt.top, offset);
+    EXPECT_EQ(at.left - panelAt.left, pixels(300));
+    EXPECT_EQ(at.top - panelAt.top, pixels(300));
     EXPECT_TRUE(waitFor([&] { return (GetWindowLongW(picker, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 5000));
 
     HWND panel = chatPanel(other.window());
@@ -208,61 +156,21 @@ TEST_F(RunningPanel, RecoManuReattachesToTheRoomTheUserDragsTo) {
     ASSERT_EQ(WindowFromPoint(drop), panel);
     RECT l{};
     GetWindowRect(label, &l);
-    const POINT press{(l.left + l.right) / 2, (l.top + l.bottom) / 2};
-    ASSERT_EQ(WindowFromPoint(press), label);
-    moveMouse(press);
+    const POINT grab{(l.left + l.right) / 2, (l.top + l.bottom) / 2};
+    ASSERT_EQ(WindowFromPoint(grab), label);
+    moveMouse(grab);
     pumpFor(100);
     leftButton(true);
-    moveMouse({(press.x + drop.x) / 2, (press.y + drop.y) / 2});
+    moveMouse({(grab.x + drop.x) / 2, (grab.y + drop.y) / 2});
     moveMouse(drop);
     pumpFor(400);  // the picker records the window under the cursor every 100 ms
     leftButton(false);
 
     EXPECT_TRUE(waitForRoomText(other.window(), "Zorro_76 : Salut la room !", 10000))
         << roomText(other.window());
-    EXPECT_NE(waitForWindowText(pid(), L"de Zorro_76", 10000), nullptr);
+    EXPECT_NE(run_.find(L"de Zorro_76", 10000), nullptr);
     EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(picker); }, 5000));
-    EXPECT_TRUE(program_->running());
-}
-
-std::string readAll(const std::wstring& path) {
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string narrow(const std::wstring& s) {
-    std::string n;
-    for (wchar_t c : s) n += static_cast<char>(c);  // paths of this machine: plain ASCII
-    return n;
-}
-
-// The processor time, in ms, of the Linux process that runs `exe` in this Wine prefix (Wine answers
-// GetProcessTimes for another process with the caller's own times); -1 when there is none.
-double cpuMsUnderWine(const std::wstring& exe) {
-    wchar_t prefix[1024] = {};
-    if (GetEnvironmentVariableW(L"WINEPREFIX", prefix, 1024) == 0) return -1;
-    const std::string command = narrow(room::windowsPathOf(exe));
-    const std::string inPrefix = std::string("WINEPREFIX=") + narrow(prefix) + '\0';
-    WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW(L"Z:\\proc\\*", &entry);
-    if (find == INVALID_HANDLE_VALUE) return -1;
-    double ms = -1;
-    do {
-        const std::wstring proc = L"Z:\\proc\\" + std::wstring(entry.cFileName) + L"\\";
-        if (readAll(proc + L"cmdline").rfind(command, 0) != 0) continue;
-        if (readAll(proc + L"environ").find(inPrefix) == std::string::npos) continue;
-        // utime and stime, the 14th and 15th fields, in ticks of 10 ms; the name (2nd) is in parentheses.
-        const std::string stat = readAll(proc + L"stat");
-        std::istringstream fields(stat.substr(stat.rfind(')') + 2));
-        std::string field;
-        long long ticks = 0;
-        for (int i = 3; i <= 15 && fields >> field; ++i)
-            if (i >= 14) ticks += std::atoll(field.c_str());
-        ms = static_cast<double>(ticks) * 10.0;
-        break;
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
-    return ms;
+    EXPECT_TRUE(run_.program().running());
 }
 
 // WARDO_IDLE_CPU_SECONDS asks for a longer measurement than the default 10 s.
@@ -274,17 +182,17 @@ int idleSeconds() {
 
 TEST_F(RunningPanel, AnIdleRoomCostsTheProgramLittleProcessorTime) {
     pumpFor(1000);
-    const double cpu0 = cpuMsUnderWine(widePath(WARDO_EXE));
+    const double cpu0 = processorMs(pid());
     ASSERT_GT(cpu0, 0) << "the program's process is found, and its start cost something";
     const ULONGLONG t0 = GetTickCount64();
     pumpFor(static_cast<unsigned>(idleSeconds()) * 1000);
-    const double cpu = cpuMsUnderWine(widePath(WARDO_EXE)) - cpu0;
+    const double cpu = processorMs(pid()) - cpu0;
     const double wall = static_cast<double>(GetTickCount64() - t0);
     const double share = 100.0 * cpu / wall;
     std::printf("idle for %.0f ms, the program used %.0f ms of processor time (%.2f%% of one core)\n", wall,
                 cpu, share);
     RecordProperty("cpu_percent", std::to_string(share));
-    EXPECT_TRUE(program_->running());
+    EXPECT_TRUE(run_.program().running());
     EXPECT_LT(share, 2.0);
 }
 

@@ -5,14 +5,13 @@
 #include <windows.h>
 
 #include "attached_panel.h"
-#include "e2e_support.h"
 #include "panel_probe.h"
 
 namespace wardo::e2e {
 namespace {
 
 TEST(PanelWindow, ABorderlessRoundedCentredWindowThatOnlyItsCloseImageEnds) {
-    AttachedPanel run(WARDO_EXE, "[Parametres]\r\nAffWarning=N\r\n");
+    AttachedPanel run("[Parametres]\r\nAffWarning=N\r\n");
     HWND panel = run.panel;
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(GetAncestor(panel, GA_ROOT), panel);
@@ -45,7 +44,7 @@ TEST(PanelWindow, ABorderlessRoundedCentredWindowThatOnlyItsCloseImageEnds) {
                     {L"Voice prio", 480, 2160}, {L"Avertir", 2950, 2160},
                     {L"Kick", 2400, 2640},      {L"Reco auto", 3105, 4725}};
     for (const auto& c : controls) {
-        HWND h = waitForWindowText(run.program().id(), c.text, 2000);
+        HWND h = run.find(c.text, 2000);
         ASSERT_NE(h, nullptr);
         EXPECT_EQ(GetAncestor(h, GA_ROOT), panel);
         const POINT at = placeInWindow(h);
@@ -64,13 +63,12 @@ TEST(PanelWindow, ABorderlessRoundedCentredWindowThatOnlyItsCloseImageEnds) {
     HWND close = childAt(panel, pixels(4260) + 4, pixels(60) + 4);
     ASSERT_NE(close, nullptr);
     ASSERT_NE(close, panel);
-    PostMessageW(close, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-    PostMessageW(close, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    click(close);
     EXPECT_EQ(run.program().waitExit(10000), std::optional<DWORD>(0));
 }
 
 TEST(PanelWindow, APlacedBoxOpensOnTheTitleImagesCornerAndLeavesNoHook) {
-    AttachedPanel run(WARDO_PROBE_EXE, "[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=N\r\n");
+    AttachedPanel run("[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=N\r\n", WARDO_PROBE_EXE);
     HWND panel = run.panel;
     ASSERT_NE(panel, nullptr);
     // The user drags the panel elsewhere.
@@ -84,7 +82,8 @@ TEST(PanelWindow, APlacedBoxOpensOnTheTitleImagesCornerAndLeavesNoHook) {
     HWND probe = FindWindowW(kProbeClass, probeTitle(id).c_str());
     ASSERT_NE(probe, nullptr);
     PostMessageW(probe, kShowBox, 0, 0);
-    HWND box = waitForWindowText(id, L"Question " + std::to_wstring(id), 10000);
+    // Found by its title alone, the box may not have taken its place yet: it does so as it is activated.
+    HWND box = waitForBox(id, L"Question " + std::to_wstring(id));
     ASSERT_NE(box, nullptr);
     RECT placed{};
     GetWindowRect(box, &placed);
@@ -92,9 +91,7 @@ TEST(PanelWindow, APlacedBoxOpensOnTheTitleImagesCornerAndLeavesNoHook) {
     EXPECT_EQ(placed.top, corner.top);
     PostMessageW(box, WM_COMMAND, IDYES, 0);
 
-    const ULONGLONG end = GetTickCount64() + 10000;
-    while (windowText(probe).rfind(L"answer=", 0) != 0 && GetTickCount64() < end)
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    waitFor([&] { return windowText(probe).rfind(L"answer=", 0) == 0; }, 10000);
     EXPECT_EQ(windowText(probe), L"answer=6 moved=0");
 }
 

@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "e2e_support.h"
 #include "tools/room/win32/room_client.h"
 
@@ -33,17 +30,14 @@ TEST(WholeProgram, RoomNotFoundOpensThePickerAndADragOntoTheChatPanelAttaches) {
     ASSERT_NE(roomProcess.window(), nullptr);
     roomProcess.command(L"notice Bienvenue dans la salle !");
 
-    const std::wstring appData = freshFolder(L"picker");
-    CreateDirectoryW((appData + L"\\Wardo").c_str(), nullptr);
-    std::ofstream(std::filesystem::path(appData + L"\\Wardo\\wardo.ini"))
-        << "[Parametres]\r\nAffWarning=N\r\n";
-    ProgramProcess program(widePath(WARDO_EXE), appData);
+    ProgramProcess program(widePath(WARDO_EXE),
+                           settingsFolder(L"picker", "[Parametres]\r\nAffWarning=N\r\n"));
     ASSERT_TRUE(program.started());
     HWND startUp = waitForWindowText(program.id(), L"Connexion à la room", 15000);
     ASSERT_NE(startUp, nullptr);
     HWND button = waitForWindowText(program.id(), L"Connexion à la salle", 5000);
     ASSERT_NE(button, nullptr);
-    PostMessageW(button, BM_CLICK, 0, 0);
+    press(button);
 
     HWND label = waitForWindowText(program.id(), kInstructions, 10000);
     ASSERT_NE(label, nullptr);

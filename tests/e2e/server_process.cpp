@@ -1,5 +1,7 @@
 #include "server_process.h"
 
+#include <cstdio>
+
 #include "tools/room/win32/room_client.h"
 
 namespace wardo::e2e {
@@ -67,6 +69,16 @@ bool ServerProcess::waitForOutput(const std::string& what, unsigned timeoutMs) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
     return true;
+}
+
+std::string hexOf(const std::string& bytes) {
+    std::string out;
+    for (const char c : bytes) {
+        char pair[3];
+        std::snprintf(pair, sizeof pair, "%02x", static_cast<unsigned char>(c));
+        out += pair;
+    }
+    return out;
 }
 
 int ownServerPort(int salt) {

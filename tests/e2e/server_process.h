@@ -29,6 +29,9 @@ private:
     std::string read_;
 };
 
+// Bytes as the simulator prints a datagram with --raw: two lower-case hexadecimal digits each.
+std::string hexOf(const std::string& bytes);
+
 // A port of the loopback for a server of this run's own, so that runs side by side never share one.
 int ownServerPort(int salt);
 

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "e2e_support.h"
@@ -12,8 +10,6 @@
 
 namespace wardo::e2e {
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 std::wstring serverAt(int port) {
     return L"--address 127.0.0.1 --port " + std::to_wstring(port);
@@ -26,31 +22,33 @@ protected:
         ServerProcess print(widePath(WARDO_SERVER_EXE),
                             L"--print-address 127.0.0.1:" + std::to_wstring(port));
         EXPECT_TRUE(print.waitForOutput("\n", 10000));
-        const std::string hex = print.output().substr(0, 64);
-        const std::wstring appData = freshFolder(L"serverlink");
-        CreateDirectoryW((appData + L"\\Wardo").c_str(), nullptr);
-        std::ofstream(std::filesystem::path(appData + L"\\Wardo\\wardo.ini"))
-            << "[Parametres]\r\nAffWarning=N\r\nServeur=" << hex << "\r\n";
-        return appData;
+        return settingsFolder(L"serverlink", "[Parametres]\r\nAffWarning=N\r\nServeur=" +
+                                                 print.output().substr(0, 64) + "\r\n");
     }
 
     // Starts the program while `sender` sends the information text to every port the robot may bind,
-    // until the waiting frame has left; returns the frame of the information text.
+    // until start-up has completed: the waiting frame, out of view until the start-up window's first
+    // activation, has come in and left again. Returns the frame of the information text.
     HWND startUpWhileSending(ServerProcess& sender, const std::wstring& appData) {
         program = std::make_unique<ProgramProcess>(widePath(WARDO_EXE), appData);
         EXPECT_TRUE(program->started());
         HWND waiting = nullptr;
+        bool cameIn = false, left = false;
         const ULONGLONG start = GetTickCount64();
-        while (GetTickCount64() - start < 20000) {
+        while (!left && GetTickCount64() - start < 20000) {
             sender.command("msgini 127.0.0.1 1752-1800 Information$du serveur");
             if (!waiting) {
                 HWND label = waitForWindowText(program->id(), L"Connexion au serveur ... Un instant SVP", 0);
                 if (label) waiting = GetParent(label);
             }
-            if (waiting && placeInWindow(waiting).y * kTwipsPerPixel > 6000) break;
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            if (waiting) {
+                const int top = placeInWindow(waiting).y;
+                cameIn = cameIn || top < pixels(6000);
+                left = cameIn && top > pixels(6000);
+            }
+            pumpFor(50);
         }
-        EXPECT_NE(waiting, nullptr);
+        EXPECT_TRUE(left) << (waiting ? "the waiting frame did not come in and leave" : "no waiting frame");
         HWND button = waitForWindowText(program->id(), L"OK, j'ai bien noté", 5000);
         return button ? GetParent(button) : nullptr;
     }
@@ -64,7 +62,7 @@ TEST_F(ServerLinkE2e, InformationTextSentDuringStartUpShowsWhenItCompletes) {
     ASSERT_TRUE(server.waitForOutput("listening on", 10000)) << server.output();
     HWND frame = startUpWhileSending(server, settingsFor(port));
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(placeInWindow(frame).x * kTwipsPerPixel, 300);
+    EXPECT_EQ(placeInWindow(frame).x, pixels(300));
     EXPECT_NE(waitForWindowText(program->id(), L"Information\r\ndu serveur", 1000), nullptr);
 }
 
@@ -74,7 +72,7 @@ TEST_F(ServerLinkE2e, InformationTextFromAnotherPortChangesNothing) {
     ASSERT_TRUE(stranger.waitForOutput("listening on", 10000)) << stranger.output();
     HWND frame = startUpWhileSending(stranger, settingsFor(port));
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(placeInWindow(frame).x * kTwipsPerPixel, 4995);  // Left 5000 twips, to the pixel
+    EXPECT_EQ(placeInWindow(frame).x, pixels(5000));
     EXPECT_EQ(waitForWindowText(program->id(), L"Information\r\ndu serveur", 0), nullptr);
 }
 

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "attached_panel.h"
-#include "e2e_support.h"
 
 namespace wardo::e2e {
 namespace {
@@ -45,14 +44,6 @@ std::string readFile(const std::filesystem::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-BOOL CALLBACK findList(HWND w, LPARAM p) {
-    wchar_t cls[16] = {};
-    GetClassNameW(w, cls, 16);
-    if (lstrcmpiW(cls, L"ListBox") != 0) return TRUE;
-    *reinterpret_cast<HWND*>(p) = w;
-    return FALSE;
-}
-
 std::wstring itemText(HWND list, int index) {
     wchar_t buffer[256] = {};
     if (SendMessageW(list, LB_GETTEXTLEN, index, 0) >= 255) return L"";
@@ -68,7 +59,7 @@ COLORREF titleColour(HWND panel) {
 TEST(SkinsE2e, TheChosenSkinShowsOnTheTitleAndAgainAfterARestart) {
     std::wstring appData;
     {
-        AttachedPanel run(WARDO_EXE, "[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=N\r\n");
+        AttachedPanel run("[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=N\r\n");
         ASSERT_NE(run.panel, nullptr);
         appData = run.appData();
         const std::filesystem::path skins = std::filesystem::path(appData) / L"Wardo" / L"skins";
@@ -76,37 +67,38 @@ TEST(SkinsE2e, TheChosenSkinShowsOnTheTitleAndAgainAfterARestart) {
         writeBitmap(skins / L"Ocean.BMP", kSkinColour);
         ASSERT_NE(titleColour(run.panel), kSkinColour);
 
-        const DWORD id = run.program().id();
-        HWND configurer = waitForWindowText(id, L"Configurer", 5000);
+        HWND configurer = run.find(L"Configurer");
         ASSERT_NE(configurer, nullptr);
         click(configurer);
         HWND menu = waitForListAt(run.panel, POINT{360, 615});
         ASSERT_NE(menu, nullptr);
         clickItem(menu, 4);  // "Skins"
 
-        HWND choisir = waitForWindowText(id, L"Choisir ce skin", 5000);
+        HWND choisir = run.find(L"Choisir ce skin");
         ASSERT_NE(choisir, nullptr);
         HWND pane = GetParent(choisir);
         ASSERT_TRUE(waitFor([&] { return placeInWindow(pane).x == pixels(150); }, 5000));
-        HWND list = nullptr;
-        EnumChildWindows(pane, findList, reinterpret_cast<LPARAM>(&list));
-        ASSERT_NE(list, nullptr);
+        const auto lists = controlsOfClass(pane, L"ListBox");
+        ASSERT_EQ(lists.size(), 1u);
+        HWND list = lists[0];
         EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
         EXPECT_EQ(itemText(list, 0), L"ocean");
         EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
 
-        PostMessageW(choisir, BM_CLICK, 0, 0);
+        press(choisir);
         EXPECT_TRUE(waitFor([&] { return titleColour(run.panel) == kSkinColour; }, 5000))
             << std::hex << titleColour(run.panel);
-        EXPECT_NE(readFile(std::filesystem::path(appData) / L"Wardo" / L"wardo.ini").find("Skin=ocean.bmp"),
-                  std::string::npos);
+        // The title shows the skin as soon as it is set; the choice is stored after.
+        const std::filesystem::path ini = std::filesystem::path(run.config()) / L"wardo.ini";
+        EXPECT_TRUE(waitFor([&] { return readFile(ini).find("Skin=ocean.bmp") != std::string::npos; }, 5000))
+            << readFile(ini);
 
         HWND close = childAt(run.panel, pixels(4260) + 4, pixels(60) + 4);
         ASSERT_NE(close, run.panel);
         click(close);
         ASSERT_EQ(run.program().waitExit(10000), std::optional<DWORD>(0));
     }
-    AttachedPanel again(WARDO_EXE, appData);
+    AttachedPanel again(appData);
     ASSERT_NE(again.panel, nullptr);
     EXPECT_TRUE(waitFor([&] { return titleColour(again.panel) == kSkinColour; }, 5000))
         << std::hex << titleColour(again.panel);

@@ -3,7 +3,6 @@
 // shows the panel's notice, leaves the processor alone, and "Annuler" drops it.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <winternl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -12,7 +11,7 @@
 #include <fstream>
 #include <vector>
 
-#include "robot_in_room.h"
+#include "attached_panel.h"
 
 namespace wardo::e2e {
 namespace {
@@ -70,46 +69,6 @@ bool readsAreSeen(const fs::path& folder) {
     return seen;
 }
 
-enum class Mic { Free, User, Other };
-
-// The room's two talk buttons, the 8th and 9th buttons of its chat panel, as the robot reads them.
-Mic micState(HWND roomWindow) {
-    std::vector<HWND> buttons;
-    for (HWND c = GetWindow(chatPanel(roomWindow), GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-        wchar_t kind[16] = {};
-        GetClassNameW(c, kind, 16);
-        if (lstrcmpiW(kind, L"Button") == 0) buttons.push_back(c);
-    }
-    if (buttons.size() < 9) return Mic::Other;
-    const bool talk = IsWindowEnabled(buttons[7]), second = IsWindowEnabled(buttons[8]);
-    return talk && second ? Mic::Free : talk ? Mic::User : Mic::Other;
-}
-
-// The processor time of another process, in ms; negative when it is not found. Under Wine the times
-// that GetProcessTimes gives for another process stay as they were at its start; the system's list of
-// processes carries them as they run.
-double processorMs(DWORD process) {
-    using Query = NTSTATUS(WINAPI*)(SYSTEM_INFORMATION_CLASS, PVOID, ULONG, PULONG);
-    const auto query = reinterpret_cast<Query>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
-    if (query == nullptr) return -1;
-    std::vector<char> list(1 << 20);
-    ULONG needed = 0;
-    constexpr NTSTATUS kTooSmall = static_cast<NTSTATUS>(0xC0000004L);
-    NTSTATUS status;
-    while ((status = query(SystemProcessInformation, list.data(), static_cast<ULONG>(list.size()),
-                           &needed)) == kTooSmall)
-        list.resize(list.size() * 2);
-    if (status != 0) return -1;
-    for (std::size_t at = 0;;) {
-        const auto* p = reinterpret_cast<const SYSTEM_PROCESS_INFORMATION*>(list.data() + at);
-        if (static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(p->UniqueProcessId)) == process)
-            return static_cast<double>(p->UserTime.QuadPart + p->KernelTime.QuadPart) / 1e4;
-        if (p->NextEntryOffset == 0) return -1;
-        at += p->NextEntryOffset;
-    }
-}
-
 // How long the wait is watched; WARDO_SOUND_WAIT_SECONDS asks for a longer measurement.
 int waitSeconds() {
     const char* asked = std::getenv("WARDO_SOUND_WAIT_SECONDS");
@@ -118,10 +77,10 @@ int waitSeconds() {
 }
 
 // "Sons  " on the panel; the list that it brings into view.
-HWND openSoundList(RobotInRoom& run) {
+HWND openSoundList(AttachedPanel& run) {
     HWND button = run.find(L"Sons  ");
     if (button == nullptr) return nullptr;
-    PostMessageW(button, BM_CLICK, 0, 0);
+    press(button);
     HWND list = nullptr;
     waitFor(
         [&] {
@@ -151,11 +110,11 @@ TEST(SoundBroadcast, ASoundReplacedInTheEditorIsPlayedBetweenTheTakeAndTheReleas
     writeWav(music / L"fanfare.wav");
     if (!readsAreSeen(music)) GTEST_SKIP() << "this file system keeps no access times: a play cannot be seen";
 
-    RobotInRoom run(L"sons", kSettings);
+    AttachedPanel run(kSettings);
     ASSERT_NE(run.panel, nullptr);
 
     // "Configurer", "Sons": the sound editor.
-    clickLabel(run.find(L"Configurer"));
+    click(run.find(L"Configurer"));
     HWND menu = listHolding(run.panel, L"Réglages de base");
     ASSERT_NE(menu, nullptr);
     ASSERT_TRUE(waitFor([&] { return IsWindowVisible(menu) != FALSE; }, 5000));
@@ -165,29 +124,34 @@ TEST(SoundBroadcast, ASoundReplacedInTheEditorIsPlayedBetweenTheTakeAndTheReleas
     ASSERT_TRUE(waitFor([&] { return IsWindowVisible(editor) != FALSE; }, 5000));
 
     // "Remplacer ce son", the file found through the chooser, a title, "Valider modif".
-    PostMessageW(run.find(L"Remplacer ce son"), BM_CLICK, 0, 0);
+    press(waitForControlText(editor, L"Remplacer ce son"));
     HWND chooser = run.find(L"Choix du fichier wav à prendre en compte");
     ASSERT_NE(chooser, nullptr);
-    const auto combos = childrenOfClass(chooser, L"ComboBox");
-    const auto lists = childrenOfClass(chooser, L"ListBox");
+    // Found by its title as soon as it exists; its controls are there once it shows.
+    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(chooser) != FALSE; }, 5000));
+    const auto combos = controlsOfClass(chooser, L"ComboBox");
+    const auto lists = controlsOfClass(chooser, L"ListBox");
     ASSERT_EQ(combos.size(), 1u);
     ASSERT_EQ(lists.size(), 2u);
     ASSERT_TRUE(openInChooser(combos[0], lists[0], music));
     ASSERT_TRUE(waitFor([&] { return pick(lists[1], L"fanfare.wav"); }, 5000));
-    const auto boxes = childrenOfClass(editor, L"Edit");
+    const auto boxes = controlsOfClass(editor, L"Edit");
     ASSERT_EQ(boxes.size(), 2u);
-    ASSERT_TRUE(waitFor([&] { return boxText(boxes[1]) == L"fanfare.wav"; }, 5000));
+    ASSERT_TRUE(waitFor([&] { return controlText(boxes[1]) == L"fanfare.wav"; }, 5000));
     SendMessageW(boxes[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Fanfare"));
-    PostMessageW(run.find(L"Valider modif"), BM_CLICK, 0, 0);
+    press(waitForControlText(editor, L"Valider modif"));
 
-    const fs::path copy = run.config + L"Sons\\fanfare.wav";
-    ASSERT_TRUE(waitFor([&] { return fs::exists(copy); }, 5000));
-    wchar_t title[64] = {}, file[64] = {};
-    const std::wstring ini = run.config + L"wardo.ini";
-    GetPrivateProfileStringW(L"TitreSons", L"1", L"", title, 64, ini.c_str());
-    GetPrivateProfileStringW(L"Sons", L"1", L"", file, 64, ini.c_str());
-    EXPECT_STREQ(title, L"Fanfare");
-    EXPECT_STREQ(file, L"fanfare.wav");
+    // The sound is copied into the sounds folder first; the slot's keys are written after.
+    const fs::path copy = run.config() + L"Sons\\fanfare.wav";
+    const std::wstring ini = run.config() + L"wardo.ini";
+    auto slot = [&](const wchar_t* section) {
+        wchar_t value[64] = {};
+        GetPrivateProfileStringW(section, L"1", L"", value, 64, ini.c_str());
+        return std::wstring(value);
+    };
+    ASSERT_TRUE(waitFor([&] { return fs::exists(copy) && slot(L"Sons") == L"fanfare.wav"; }, 5000))
+        << fs::exists(copy) << " " << testing::PrintToString(slot(L"Sons"));
+    EXPECT_EQ(slot(L"TitreSons"), L"Fanfare");
     PostMessageW(editor, WM_CLOSE, 0, 0);
     ASSERT_TRUE(waitFor([&] { return !IsWindowVisible(editor); }, 5000));
     // The editor's own preview of the new sound reads it too: that read is over before the broadcast.
@@ -214,7 +178,7 @@ TEST(SoundBroadcast, ASoundReplacedInTheEditorIsPlayedBetweenTheTakeAndTheReleas
     std::vector<Seen> seen;
     const bool ended = waitFor(
         [&] {
-            const Seen now{micState(run.room().window()), run.ask(L"count mic") - before, played(copy)};
+            const Seen now{roomMic(run.roomWindow()), run.ask(L"count mic") - before, played(copy)};
             if (seen.empty() || !(now == seen.back())) seen.push_back(now);
             return now == Seen{Mic::Free, 2, true};
         },
@@ -233,10 +197,9 @@ TEST(SoundBroadcast, ASoundReplacedInTheEditorIsPlayedBetweenTheTakeAndTheReleas
 }
 
 TEST(SoundBroadcast, ASoundWaitingForABusyMicrophoneLeavesTheProcessorAloneUntilAnnuler) {
-    RobotInRoom run(L"sons-occupe",
-                    std::string(kSettings) + "[TitreSons]\r\n1=Gong\r\n[Sons]\r\n1=gong.wav\r\n");
+    AttachedPanel run(std::string(kSettings) + "[TitreSons]\r\n1=Gong\r\n[Sons]\r\n1=gong.wav\r\n");
     ASSERT_NE(run.panel, nullptr);
-    const fs::path gong = run.config + L"Sons\\gong.wav";
+    const fs::path gong = run.config() + L"Sons\\gong.wav";
     writeWav(gong);
     const bool readsSeen = readsAreSeen(gong.parent_path());
     setAccessLongAgo(gong);
@@ -270,11 +233,11 @@ TEST(SoundBroadcast, ASoundWaitingForABusyMicrophoneLeavesTheProcessorAloneUntil
 
     HWND annuler = FindWindowExW(frame2, nullptr, nullptr, L"Annuler");
     ASSERT_NE(annuler, nullptr);
-    PostMessageW(annuler, BM_CLICK, 0, 0);
+    press(annuler);
     ASSERT_TRUE(waitFor([&] { return placeInWindow(frame2).x == pixels(10000); }, 5000));
     pumpFor(500);
     EXPECT_EQ(run.ask(L"count mic"), before) << "the microphone is never pressed";
-    EXPECT_EQ(micState(run.room().window()), Mic::Other);
+    EXPECT_EQ(roomMic(run.roomWindow()), Mic::Other);
     if (readsSeen) {
         EXPECT_FALSE(played(gong)) << "nothing is played";
     }

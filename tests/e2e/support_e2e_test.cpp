@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <cctype>
 #include <vector>
 
 #include "attached_panel.h"
-#include "e2e_support.h"
 #include "platform/win32/win32_digest.h"
 #include "server_process.h"
 #include "serverlink/frame/frame.h"
@@ -16,16 +14,6 @@
 
 namespace wardo::e2e {
 namespace {
-
-std::string hexOf(const std::string& bytes) {
-    std::string out;
-    for (const char c : bytes) {
-        char pair[3];
-        std::snprintf(pair, sizeof pair, "%02x", static_cast<unsigned char>(c));
-        out += pair;
-    }
-    return out;
-}
 
 // The settings that point the robot at 127.0.0.1:`port` (the address enciphered by the simulator), with
 // no first-run or information frame.
@@ -36,74 +24,45 @@ std::string settingsFor(int port) {
            print.output().substr(0, 64) + "\r\n";
 }
 
-BOOL CALLBACK collectEdit(HWND w, LPARAM p) {
-    wchar_t cls[16] = {};
-    GetClassNameW(w, cls, 16);
-    if (lstrcmpiW(cls, L"Edit") == 0) reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
-    return TRUE;
-}
-
-// The window's text boxes from top to bottom, left to right.
-std::vector<HWND> textBoxes(HWND window) {
-    std::vector<HWND> boxes;
-    EnumChildWindows(window, collectEdit, reinterpret_cast<LPARAM>(&boxes));
-    std::sort(boxes.begin(), boxes.end(), [](HWND a, HWND b) {
-        const POINT pa = placeInWindow(a), pb = placeInWindow(b);
-        return std::pair(pa.y, pa.x) < std::pair(pb.y, pb.x);
-    });
-    return boxes;
-}
-
-// Typed key by key, as the keyboard does.
-void type(HWND box, const std::wstring& text) {
-    for (const wchar_t c : text) SendMessageW(box, WM_CHAR, c, 1);
-}
-
-std::wstring boxText(HWND box) {
-    wchar_t buffer[256] = {};
-    SendMessageW(box, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer));
-    return buffer;
-}
-
 TEST(SupportE2e, WrittenFromTheAboutPaneAndDeliveredToTheServer) {
     const int port = ownServerPort(0);
     ServerProcess server(widePath(WARDO_SERVER_EXE),
                          L"--address 127.0.0.1 --port " + std::to_wstring(port) + L" --raw");
     ASSERT_TRUE(server.waitForOutput("listening on", 10000)) << server.output();
-    AttachedPanel run(WARDO_EXE, settingsFor(port).c_str());
+    AttachedPanel run(settingsFor(port));
     ASSERT_NE(run.panel, nullptr);
-    const DWORD id = run.program().id();
 
     // "Aide", then "A propos" in the help menu.
-    HWND aide = waitForWindowText(id, L"Aide", 5000);
+    HWND aide = run.find(L"Aide");
     ASSERT_NE(aide, nullptr);
     click(aide);
     HWND menu = waitForListAt(run.panel, POINT{3120, 615});
     ASSERT_NE(menu, nullptr);
     clickItem(menu, 1);
     // The about pane's own title: the start-up window shows the version too.
-    HWND title = waitForWindowText(id, L"W A R D O ", 5000);
+    HWND title = run.find(L"W A R D O ");
     ASSERT_NE(title, nullptr);
     HWND pane = GetParent(title);
     ASSERT_TRUE(waitFor([&] { return placeInWindow(pane).x == pixels(150); }, 5000));
 
-    HWND support = waitForWindowText(id, L"Écrire au support", 1000);
+    HWND support = run.find(L"Écrire au support", 1000);
     ASSERT_NE(support, nullptr);
     EXPECT_EQ(GetParent(support), pane);
-    PostMessageW(support, BM_CLICK, 0, 0);
-    HWND window = waitForWindowText(id, L"Envoi d'un message au suport", 5000);
+    press(support);
+    HWND window = run.find(L"Envoi d'un message au suport");
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(window) && textBoxes(window).size() == 5; }, 5000));
+    ASSERT_TRUE(waitFor(
+        [&] { return IsWindowVisible(window) && controlsOfClass(window, L"Edit").size() == 5; }, 5000));
 
-    const std::vector<HWND> boxes = textBoxes(window);  // Pseudo, Code, Visio, Email, Texte
-    EXPECT_EQ(boxText(boxes[1]), L"1.52 - Zorro_75");
+    const std::vector<HWND> boxes = controlsOfClass(window, L"Edit");  // Pseudo, Code, Visio, Email, Texte
+    EXPECT_EQ(controlText(boxes[1]), L"1.52 - Zorro_75");
     type(boxes[0], L"Alice");
     type(boxes[2], L"Salle des amis");
     type(boxes[3], L"alice@example.org");
     type(boxes[4], L"Le micro ne se prend plus, déjà #£ hier");
-    HWND send = waitForWindowText(id, L"Envoyer le message au support", 1000);
+    HWND send = waitForControlText(window, L"Envoyer le message au support", 1000);
     ASSERT_NE(send, nullptr);
-    PostMessageW(send, BM_CLICK, 0, 0);
+    press(send);
 
     ASSERT_TRUE(server.waitForOutput("answered MSGOK", 10000)) << server.output();
     const std::string message =
@@ -117,7 +76,8 @@ TEST(SupportE2e, WrittenFromTheAboutPaneAndDeliveredToTheServer) {
     ASSERT_NE(raw, std::string::npos) << out;
     EXPECT_TRUE(std::isspace(static_cast<unsigned char>(out[raw + 5 + datagram.size() * 2]))) << out;
 
-    HWND delivered = waitForWindowText(id, L"Message transmis - Vous pouvez refermer cette fenêtre", 10000);
+    HWND delivered =
+        waitForControlText(window, L"Message transmis - Vous pouvez refermer cette fenêtre", 10000);
     ASSERT_NE(delivered, nullptr);
     HWND notice = GetParent(delivered);
     // Hiding the button is the delivered state's last step; the notice then covers the message box, and

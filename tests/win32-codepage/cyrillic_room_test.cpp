@@ -4,9 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "chatlink/attach.h"
 #include "chatlink/identification.h"
 #include "e2e_support.h"
@@ -70,16 +67,13 @@ TEST_F(CyrillicRoom, TheProgramIdentifiesItselfAndShowsTheNickname) {
     roomProcess.command(
         L"notice \u0414\u043E\u0431\u0440\u043E "
         L"\u043F\u043E\u0436\u0430\u043B\u043E\u0432\u0430\u0442\u044C");
-    const std::wstring appData = freshFolder(L"cp1251");
-    CreateDirectoryW((appData + L"\\Wardo").c_str(), nullptr);
-    std::ofstream(std::filesystem::path(appData + L"\\Wardo\\wardo.ini"))
-        << "[Parametres]\r\nAffWarning=N\r\n";
-    ProgramProcess program(widePath(WARDO_EXE), appData);
+    ProgramProcess program(widePath(WARDO_EXE),
+                           settingsFolder(L"cp1251", "[Parametres]\r\nAffWarning=N\r\n"));
     ASSERT_TRUE(program.started());
 
     HWND button = waitForWindowText(program.id(), L"Connexion \u00E0 la salle", 15000);
     ASSERT_NE(button, nullptr);
-    PostMessageW(button, BM_CLICK, 0, 0);
+    press(button);
     EXPECT_NE(waitForWindowText(program.id(), L"de " + kNick, 10000), nullptr);
 }
 

@@ -24,16 +24,6 @@ namespace {
 
 using text::Text;
 
-std::string hexOf(const std::string& bytes) {
-    std::string out;
-    for (const char c : bytes) {
-        char pair[3];
-        std::snprintf(pair, sizeof pair, "%02x", static_cast<unsigned char>(c));
-        out += pair;
-    }
-    return out;
-}
-
 // A settings folder that points the robot at 127.0.0.1:`port`, made the process's APPDATA.
 void settingsFor(int port) {
     wchar_t temp[MAX_PATH + 1] = {};
@@ -83,7 +73,7 @@ TEST(SupportWindowOnTheDesktop, SendsTheTypedMessageAndTurnsGreenOnTheServersAns
     platform::win32::Win32Digest digest;
     const std::string datagram = frame::build(message, tools::server::robotKey(), digest);
     const std::string& out = server.output();
-    const std::size_t raw = out.find("raw: " + hexOf(datagram));
+    const std::size_t raw = out.find("raw: " + e2e::hexOf(datagram));
     ASSERT_NE(raw, std::string::npos) << out;
     EXPECT_TRUE(std::isspace(static_cast<unsigned char>(out[raw + 5 + datagram.size() * 2]))) << out;
 
