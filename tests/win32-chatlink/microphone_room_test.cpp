@@ -13,21 +13,13 @@
 #include "chatlink/room_link.h"
 #include "platform/win32/win32_handle.h"
 #include "platform/win32/win32_platform.h"
+#include "tests/e2e/e2e_support.h"
 #include "text/text.h"
 #include "tools/room/win32/room_client.h"
 #include "tools/room/win32/room_protocol.h"
 
 namespace wardo::chatlink {
 namespace {
-
-double processCpuMs() {
-    FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
-    auto ms = [](const FILETIME& f) {
-        return static_cast<double>((static_cast<ULONGLONG>(f.dwHighDateTime) << 32) | f.dwLowDateTime) / 1e4;
-    };
-    return ms(kernel) + ms(user);
-}
 
 // How long another member keeps the microphone; WARDO_MIC_WAIT_SECONDS asks for a longer measurement.
 int busySeconds() {
@@ -88,11 +80,11 @@ TEST_F(RoomMicrophone, WaitingForABusyMicrophoneLeavesTheProcessorAlone) {
         ask(L"mic free");
     });
 
-    const double cpu0 = processCpuMs();
+    const double cpu0 = e2e::processorMs(GetCurrentProcessId());
     const std::int64_t t0 = real.loop().nowMs();
     link.AttendMicroLibre();
     const std::int64_t wall = real.loop().nowMs() - t0;
-    const double cpu = processCpuMs() - cpu0;
+    const double cpu = e2e::processorMs(GetCurrentProcessId()) - cpu0;
     const double share = 100.0 * cpu / static_cast<double>(wall > 0 ? wall : 1);
     std::printf("waiting %lld ms for a busy microphone used %.0f ms of processor time (%.2f%% of one core)\n",
                 static_cast<long long>(wall), cpu, share);

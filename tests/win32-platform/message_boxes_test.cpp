@@ -9,25 +9,22 @@
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_sounds.h"
 #include "test_support.h"
+#include "tests/e2e/e2e_support.h"
 
 namespace wardo::platform::win32 {
 namespace {
 
-// Finds the box by its unique caption, notes where it stands and presses `button` in it.
+// Finds the box by its unique caption once it is shown and activated (a placed box takes its place as it
+// is activated), notes where it stands and presses `button` in it.
 class BoxUser {
 public:
     BoxUser(std::wstring title, int button)
         : thread_([this, title = std::move(title), button] {
-              for (int i = 0; i < 500; ++i) {
-                  HWND box = FindWindowW(L"#32770", title.c_str());
-                  if (box != nullptr && IsWindowVisible(box)) {
-                      GetWindowRect(box, &rect);
-                      found = true;
-                      PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
-                      return;
-                  }
-                  Sleep(10);
-              }
+              HWND box = e2e::waitForBox(GetCurrentProcessId(), title, 5000);
+              if (box == nullptr) return;
+              GetWindowRect(box, &rect);
+              found = true;
+              PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
           }) {}
     ~BoxUser() { thread_.join(); }
 

@@ -18,15 +18,6 @@ bool pumpUntil(const std::function<bool()>& done, int timeoutMs) {
     }
 }
 
-double processCpuMs() {
-    FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
-    auto ms = [](const FILETIME& f) {
-        return static_cast<double>((static_cast<ULONGLONG>(f.dwHighDateTime) << 32) | f.dwLowDateTime) / 1e4;
-    };
-    return ms(kernel) + ms(user);
-}
-
 std::wstring uniqueTitle(const std::wstring& prefix) {
     static int counter = 0;
     return prefix + L" " + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);

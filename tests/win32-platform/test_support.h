@@ -1,5 +1,4 @@
-// Helpers of the Win32 tests: bounded message pumping, this process's processor time, and titles
-// unique to this process.
+// Helpers of the Win32 tests: bounded message pumping and titles unique to this process.
 #pragma once
 #include <windows.h>
 
@@ -10,9 +9,6 @@ namespace wardo::platform::win32::test {
 
 // Pumps this thread's messages until `done` or `timeoutMs`; waits for messages between checks.
 bool pumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
-
-// The processor time this process has used so far (kernel and user, every thread), in ms.
-double processCpuMs();
 
 // "prefix 1234-7": the process id and a counter keep windows of parallel runs apart.
 std::wstring uniqueTitle(const std::wstring& prefix);

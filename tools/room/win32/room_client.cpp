@@ -52,7 +52,10 @@ RoomProcess::RoomProcess(const std::wstring& exePath, const std::wstring& title,
 RoomProcess::~RoomProcess() {
     if (!process_ || WaitForSingleObject(process_.get(), 0) != WAIT_TIMEOUT) return;
     sendRoomCommand(window_, L"quit", 5000);
-    if (WaitForSingleObject(process_.get(), 5000) != WAIT_OBJECT_0) TerminateProcess(process_.get(), 9);
+    if (WaitForSingleObject(process_.get(), 5000) == WAIT_OBJECT_0) return;
+    TerminateProcess(process_.get(), 9);
+    // Gone, with its window, before anyone searches for a room again.
+    WaitForSingleObject(process_.get(), 5000);
 }
 
 }  // namespace wardo::room
