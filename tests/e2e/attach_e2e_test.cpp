@@ -3,34 +3,22 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "e2e_support.h"
-#include "tools/room/win32/room_client.h"
+#include "attached_panel.h"
 
 namespace wardo::e2e {
 namespace {
 
 TEST(WholeProgram, ConnectionButtonAttachesTypesThePhraseAndShowsTheNickname) {
-    const std::wstring title = L"Salle e2e " + std::to_wstring(GetCurrentProcessId());
-    room::RoomProcess roomProcess(widePath(WARDO_ROOM_EXE), title, L"--nick Zorro_75 --no-control");
-    ASSERT_NE(roomProcess.window(), nullptr);
-    // The room greets whoever enters; the robot's phrase is never the room's first line.
-    roomProcess.command(L"notice Bienvenue dans la salle !");
+    GreetedRoom room(L"Zorro_75");
+    ASSERT_NE(room.window(), nullptr);
+    Robot robot(settingsFolder(L"attach", "[Parametres]\r\nAffWarning=N\r\n"));
+    ASSERT_NE(robot.startUp, nullptr);
+    EXPECT_EQ(windowText(robot.startUp), L"Connexion à la room");
 
-    ProgramProcess program(widePath(WARDO_EXE),
-                           settingsFolder(L"attach", "[Parametres]\r\nAffWarning=N\r\n"));
-    ASSERT_TRUE(program.started());
-
-    HWND startUp = waitForWindowText(program.id(), L"Connexion à la room", 15000);
-    ASSERT_NE(startUp, nullptr);
-    HWND button = waitForWindowText(program.id(), L"Connexion à la salle", 5000);
-    ASSERT_NE(button, nullptr);
-    press(button);
-
-    EXPECT_TRUE(waitForRoomText(roomProcess.window(), "Zorro_75 : Salut la room !", 10000))
-        << roomText(roomProcess.window());
-    EXPECT_NE(waitForWindowText(program.id(), L"de Zorro_75", 10000), nullptr)
-        << roomText(roomProcess.window());
-    EXPECT_FALSE(IsWindowVisible(startUp));
+    EXPECT_TRUE(waitForRoomText(room.window(), "Zorro_75 : Salut la room !", 10000))
+        << roomText(room.window());
+    EXPECT_NE(robot.find(L"de Zorro_75", 10000), nullptr) << roomText(room.window());
+    EXPECT_FALSE(IsWindowVisible(robot.startUp));
 }
 
 }  // namespace

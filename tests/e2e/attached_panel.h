@@ -1,5 +1,5 @@
 // The robot started beside a room simulator and attached to it through "Connexion à la salle", until its
-// panel shows; every end-to-end test that needs the attached panel starts from here.
+// panel shows; every end-to-end test that starts the robot starts it from here.
 #pragma once
 #include <windows.h>
 
@@ -11,9 +11,19 @@
 
 namespace wardo::e2e {
 
-// The program started on `appData` and attached by "Connexion à la salle" to the room that the
-// automatic search finds. `panel` is set once the panel shows and its first activation has put it above
-// all windows (its timers run from then on); it stays null when that did not happen.
+// A room simulator of its own (a title unique to this process) whose user is `nick`, greeted by the room
+// with `greeting`, so that the robot's phrase is never the room's first line. `options` add to its
+// command line (another browser class).
+class GreetedRoom : public room::RoomProcess {
+public:
+    explicit GreetedRoom(const std::wstring& nick, const std::wstring& options = L"",
+                         const std::wstring& greeting = L"Bienvenue dans la salle !");
+
+    // The room's answer to a command of its protocol; -1000 when it did not answer.
+    long long ask(const std::wstring& text) const { return command(text).value_or(-1000); }
+};
+
+// The program started on `appData`, its start-up window's "Connexion à la salle" pressed.
 class Robot {
 public:
     explicit Robot(const std::wstring& appData, const char* exe = WARDO_EXE);
@@ -22,14 +32,19 @@ public:
     DWORD id() const { return program_.id(); }
     // A window of the program whose text is exactly `text` (see waitForWindowText).
     HWND find(const std::wstring& text, unsigned timeoutMs = 5000) const;
+    // The panel once it shows and its first activation has put it above all windows (its timers run
+    // from then on); null when that did not happen within `timeoutMs`.
+    HWND waitForPanel(unsigned timeoutMs = 15000) const;
 
-    HWND panel = nullptr;
+    // The start-up window, whose button was pressed; null when the program, the window or the button
+    // did not come.
+    HWND startUp = nullptr;
 
 private:
     ProgramProcess program_;
 };
 
-// A room of its own whose user is Zorro_75, greeted by the room, and the robot attached to it.
+// A greeted room whose user is Zorro_75 and the robot attached to it by the automatic search.
 class AttachedPanel {
 public:
     // A new settings folder holding `ini`.
@@ -37,10 +52,9 @@ public:
     // The settings folder of an earlier run.
     explicit AttachedPanel(const std::wstring& appData, const char* exe = WARDO_EXE);
 
-    const room::RoomProcess& room() const { return room_; }
+    const GreetedRoom& room() const { return room_; }
     HWND roomWindow() const { return room_.window(); }
-    // The room's answer to a command of its protocol; -1000 when it did not answer.
-    long long ask(const std::wstring& command) const { return room_.command(command).value_or(-1000); }
+    long long ask(const std::wstring& command) const { return room_.ask(command); }
 
     ProgramProcess& program() { return robot_->program(); }
     DWORD id() const { return robot_->id(); }
@@ -50,11 +64,11 @@ public:
     const std::wstring& appData() const { return appData_; }
     std::wstring config() const { return configFolder(appData_); }
 
-    HWND panel = nullptr;
+    HWND panel = nullptr;  // null when the panel did not show
 
 private:
     std::wstring appData_;
-    room::RoomProcess room_;
+    GreetedRoom room_;
     std::optional<Robot> robot_;
 };
 

@@ -117,11 +117,8 @@ TEST_F(RunningPanel, VoicePrioTakesTheMicrophoneAsSoonAsTheMemberLeavesIt) {
 
 TEST_F(RunningPanel, RecoManuReattachesToTheRoomTheUserDragsTo) {
     // The user has moved to another room, which the automatic search does not see.
-    room::RoomProcess other(widePath(WARDO_ROOM_EXE),
-                            L"Autre salle " + std::to_wstring(GetCurrentProcessId()),
-                            L"--nick Zorro_76 --class Navigateur --no-control");
+    GreetedRoom other(L"Zorro_76", L"--class Navigateur", L"Bienvenue dans l'autre salle !");
     ASSERT_NE(other.window(), nullptr);
-    other.command(L"notice Bienvenue dans l'autre salle !");
     HWND reco = button(L"Reco manu");
     ASSERT_NE(reco, nullptr);
     press(reco);

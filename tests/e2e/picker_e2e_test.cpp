@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "e2e_support.h"
-#include "tools/room/win32/room_client.h"
+#include "attached_panel.h"
 
 namespace wardo::e2e {
 namespace {
@@ -23,33 +22,23 @@ POINT centreOf(HWND w) {
 }
 
 TEST(WholeProgram, RoomNotFoundOpensThePickerAndADragOntoTheChatPanelAttaches) {
-    const std::wstring title = L"Salle glisser " + std::to_wstring(GetCurrentProcessId());
     // Another browser class: the automatic search looks for "IEFrame" only.
-    room::RoomProcess roomProcess(widePath(WARDO_ROOM_EXE), title,
-                                  L"--nick Zorro_75 --class Navigateur --no-control");
-    ASSERT_NE(roomProcess.window(), nullptr);
-    roomProcess.command(L"notice Bienvenue dans la salle !");
+    GreetedRoom room(L"Zorro_75", L"--class Navigateur");
+    ASSERT_NE(room.window(), nullptr);
+    Robot robot(settingsFolder(L"picker", "[Parametres]\r\nAffWarning=N\r\n"));
+    ASSERT_NE(robot.startUp, nullptr);
 
-    ProgramProcess program(widePath(WARDO_EXE),
-                           settingsFolder(L"picker", "[Parametres]\r\nAffWarning=N\r\n"));
-    ASSERT_TRUE(program.started());
-    HWND startUp = waitForWindowText(program.id(), L"Connexion à la room", 15000);
-    ASSERT_NE(startUp, nullptr);
-    HWND button = waitForWindowText(program.id(), L"Connexion à la salle", 5000);
-    ASSERT_NE(button, nullptr);
-    press(button);
-
-    HWND label = waitForWindowText(program.id(), kInstructions, 10000);
+    HWND label = robot.find(kInstructions, 10000);
     ASSERT_NE(label, nullptr);
     HWND picker = GetAncestor(label, GA_ROOT);
     EXPECT_EQ(windowText(picker), L"Connexion à la room");
     // Shown, then put above all windows when it is activated.
     EXPECT_TRUE(waitFor([&] { return (GetWindowLongW(picker, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 5000));
     EXPECT_TRUE(IsWindowVisible(picker));
-    EXPECT_FALSE(IsWindowVisible(startUp));
+    EXPECT_FALSE(IsWindowVisible(robot.startUp));
 
     // The drop point: the chat panel's own title strip, above its text pane.
-    HWND panel = chatPanel(roomProcess.window());
+    HWND panel = chatPanel(room.window());
     ASSERT_NE(panel, nullptr);
     RECT strip{};
     GetWindowRect(panel, &strip);
@@ -74,11 +63,11 @@ TEST(WholeProgram, RoomNotFoundOpensThePickerAndADragOntoTheChatPanelAttaches) {
     pumpFor(400);  // the picker records the window under the cursor every 100 ms
     leftButton(false);
 
-    EXPECT_TRUE(waitForRoomText(roomProcess.window(), "Zorro_75 : Salut la room !", 10000))
-        << roomText(roomProcess.window());
-    EXPECT_NE(waitForWindowText(program.id(), L"de Zorro_75", 10000), nullptr);
+    EXPECT_TRUE(waitForRoomText(room.window(), "Zorro_75 : Salut la room !", 10000))
+        << roomText(room.window());
+    EXPECT_NE(robot.find(L"de Zorro_75", 10000), nullptr);
     EXPECT_FALSE(IsWindowVisible(picker));
-    EXPECT_TRUE(program.running());
+    EXPECT_TRUE(robot.program().running());
 }
 
 }  // namespace

@@ -22,11 +22,8 @@ std::string stored(const std::wstring& ini, const char* key) {
 }
 
 TEST(SettingsPane, ValidatedChoicesReachTheFileAndTheNextRunLaysThePanelOutForTheNewLevel) {
-    room::RoomProcess room(widePath(WARDO_ROOM_EXE),
-                           L"Salle réglages " + std::to_wstring(GetCurrentProcessId()),
-                           L"--nick Zorro_75 --no-control");
+    GreetedRoom room(L"Zorro_75");
     ASSERT_NE(room.window(), nullptr);
-    room.command(L"notice Bienvenue dans la salle !");
     const std::wstring appData =
         settingsFolder(L"reglages", "[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=N\r\n");
     const std::wstring ini = configFolder(appData) + L"wardo.ini";
@@ -34,18 +31,19 @@ TEST(SettingsPane, ValidatedChoicesReachTheFileAndTheNextRunLaysThePanelOutForTh
 
     {
         Robot robot(appData);
-        ASSERT_NE(robot.panel, nullptr);
+        HWND panel = robot.waitForPanel();
+        ASSERT_NE(panel, nullptr);
         HWND configurer = robot.find(L"Configurer");
         ASSERT_NE(configurer, nullptr);
         click(configurer);
-        HWND menu = waitForControl(robot.panel, L"ListBox", [](HWND w) {
+        HWND menu = waitForControl(panel, L"ListBox", [](HWND w) {
             return IsWindowVisible(w) && SendMessageW(w, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                                       reinterpret_cast<LPARAM>(L"Réglages de base")) == 0;
         });
         ASSERT_NE(menu, nullptr);
         pick(menu, L"Réglages de base");
 
-        HWND text1 = waitForControl(robot.panel, L"Edit", [](HWND w) {
+        HWND text1 = waitForControl(panel, L"Edit", [](HWND w) {
             return inView(w) && controlText(w) == L"(*)$N, bonjour, bienvenue sur notre room ! (*)";
         });
         ASSERT_NE(text1, nullptr) << "the pane shows the welcome phrase in force";
@@ -86,7 +84,7 @@ TEST(SettingsPane, ValidatedChoicesReachTheFileAndTheNextRunLaysThePanelOutForTh
     for (const auto& [key, value] : keys) EXPECT_EQ(stored(ini, key), value) << key;
 
     Robot again(appData);
-    ASSERT_NE(again.panel, nullptr);
+    ASSERT_NE(again.waitForPanel(), nullptr);
     EXPECT_NE(again.find(L"Panel opérateur", 10000), nullptr);
     HWND kick = again.find(L"Kick");
     HWND metnoir = again.find(L"Met noir");
@@ -96,7 +94,7 @@ TEST(SettingsPane, ValidatedChoicesReachTheFileAndTheNextRunLaysThePanelOutForTh
     EXPECT_EQ(placeInWindow(metnoir).x, pixels(11480)) << "out of view at the operator's level";
 
     // The next newcomer is greeted with the new phrase.
-    room.command(L"join Carla");
+    room.ask(L"join Carla");
     EXPECT_TRUE(waitForRoomText(room.window(), "Zorro_75 : Bienvenue Carla, caf\xE9 offert !", 10000))
         << roomText(room.window());
 }

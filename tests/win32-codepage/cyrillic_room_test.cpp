@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "attached_panel.h"
 #include "chatlink/attach.h"
 #include "chatlink/identification.h"
-#include "e2e_support.h"
 #include "monitor/room_text_reader.h"
 #include "platform/win32/win32_handle.h"
 #include "platform/win32/win32_platform.h"
@@ -30,9 +30,9 @@ class CyrillicRoom : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(GetACP(), 1251U) << "the test runs with LC_ALL=ru_RU.UTF-8"; }
 
-    room::RoomProcess roomProcess{widePath(WARDO_ROOM_EXE),
-                                  L"Salle 1251 " + std::to_wstring(GetCurrentProcessId()),
-                                  L"--nick " + kNick};
+    GreetedRoom roomProcess{kNick, L"",
+                            L"\u0414\u043E\u0431\u0440\u043E "
+                            L"\u043F\u043E\u0436\u0430\u043B\u043E\u0432\u0430\u0442\u044C"};
 };
 
 TEST_F(CyrillicRoom, TheLineSenderAndTheReadersKeepTheNickname) {
@@ -64,17 +64,9 @@ TEST_F(CyrillicRoom, TheLineSenderAndTheReadersKeepTheNickname) {
 
 TEST_F(CyrillicRoom, TheProgramIdentifiesItselfAndShowsTheNickname) {
     ASSERT_NE(roomProcess.window(), nullptr);
-    roomProcess.command(
-        L"notice \u0414\u043E\u0431\u0440\u043E "
-        L"\u043F\u043E\u0436\u0430\u043B\u043E\u0432\u0430\u0442\u044C");
-    ProgramProcess program(widePath(WARDO_EXE),
-                           settingsFolder(L"cp1251", "[Parametres]\r\nAffWarning=N\r\n"));
-    ASSERT_TRUE(program.started());
-
-    HWND button = waitForWindowText(program.id(), L"Connexion \u00E0 la salle", 15000);
-    ASSERT_NE(button, nullptr);
-    press(button);
-    EXPECT_NE(waitForWindowText(program.id(), L"de " + kNick, 10000), nullptr);
+    Robot robot(settingsFolder(L"cp1251", "[Parametres]\r\nAffWarning=N\r\n"));
+    ASSERT_NE(robot.startUp, nullptr);
+    EXPECT_NE(robot.find(L"de " + kNick, 10000), nullptr);
 }
 
 }  // namespace

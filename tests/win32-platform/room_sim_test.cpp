@@ -13,6 +13,7 @@
 #include "platform/win32/win32_handle.h"
 #include "platform/win32/win32_window_system.h"
 #include "test_support.h"
+#include "tests/e2e/e2e_support.h"
 #include "text/text.h"
 #include "tools/room/win32/room_client.h"
 #include "tools/room/win32/room_protocol.h"
@@ -28,14 +29,6 @@ std::unique_ptr<room::RoomProcess> startRoom(const std::wstring& options) {
 // The command's answer, or LLONG_MIN when the room did not answer.
 long long ask(const room::RoomProcess& room, const std::wstring& command) {
     return room.command(command).value_or(LLONG_MIN);
-}
-
-// The eleven steps from the browser window to the chat panel.
-WindowHandle walkToPanel(WindowSystem& ws, WindowHandle frame) {
-    const char* const steps = "CNNNNCNCCCC";
-    WindowHandle w = frame;
-    for (const char* s = steps; *s != '\0'; ++s) w = *s == 'C' ? ws.firstChild(w) : ws.nextSibling(w);
-    return w;
 }
 
 std::vector<WindowHandle> childrenOf(WindowSystem& ws, WindowHandle parent, const std::string& cls) {
@@ -57,7 +50,7 @@ protected:
     void SetUp() override {
         ASSERT_NE(room->window(), nullptr) << "wardo-room.exe did not open its window";
         frame = fromHwnd(room->window());
-        panel = walkToPanel(ws, frame);
+        panel = fromHwnd(e2e::chatPanel(room->window()));
         ASSERT_NE(panel, 0);
         pane = childrenOf(ws, panel, "RichEdit20W").at(0);
         input = childrenOf(ws, panel, "Edit").at(0);
@@ -162,7 +155,7 @@ TEST_F(RoomSimulatorTest, ALargeTextKeepsTheRoomResponsive) {
         const ULONGLONG asked = GetTickCount64();
         pending = ask(*room, L"pending");
         slowest = std::max(slowest, GetTickCount64() - asked);
-        test::pumpUntil([] { return false; }, 20);
+        e2e::pumpFor(20);
     }
     EXPECT_EQ(pending, 0);
     RecordProperty("slowest_answer_ms", static_cast<int>(slowest));
@@ -177,7 +170,7 @@ TEST(RoomSimulator, APanelWithSevenButtonsAndAQuit) {
     const auto room = startRoom(L"--buttons 7 --no-control");
     ASSERT_NE(room->window(), nullptr);
     Win32WindowSystem ws;
-    const WindowHandle panel = walkToPanel(ws, fromHwnd(room->window()));
+    const WindowHandle panel = fromHwnd(e2e::chatPanel(room->window()));
     EXPECT_EQ(childrenOf(ws, panel, "Button").size(), 7U);
     EXPECT_EQ(ask(*room, L"quit"), room::kRoomDone);
     EXPECT_EQ(WaitForSingleObject(room->process(), 10000), WAIT_OBJECT_0);

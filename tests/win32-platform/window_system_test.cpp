@@ -6,6 +6,7 @@
 #include "platform/win32/win32_handle.h"
 #include "platform/win32/win32_window_system.h"
 #include "test_support.h"
+#include "tests/e2e/e2e_support.h"
 #include "text/text.h"
 
 namespace wardo::platform::win32 {
@@ -36,7 +37,7 @@ protected:
         disabled = make(L"Button", L"Deux", WS_DISABLED, 90);
         hidden = make(L"Static", L"caché", 0, 130, false);
         clicks = 0;
-        test::pumpUntil([] { return false; }, 50);
+        e2e::pumpFor(50);
     }
 
     HWND make(const wchar_t* cls, const wchar_t* text, DWORD style, int y, bool visible = true) {
@@ -144,7 +145,7 @@ TEST_F(WindowSystemTest, TopmostOrderAndWindowUnderAPoint) {
 
 TEST_F(WindowSystemTest, CursorPositionAndKeys) {
     ASSERT_TRUE(SetCursorPos(123, 234));
-    test::pumpUntil([&] { return ws.cursorPos().x == 123; }, 1000);
+    e2e::waitFor([&] { return ws.cursorPos().x == 123; }, 1000);
     EXPECT_EQ(ws.cursorPos().x, 123);
     EXPECT_EQ(ws.cursorPos().y, 234);
     EXPECT_FALSE(ws.keyDown(0));
@@ -160,7 +161,7 @@ TEST_F(WindowSystemTest, AKeyReadsDownWhileHeldOrOnceAfterAPressSinceTheLastQuer
         in.ki.wVk = VK_F24;
         in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
         ASSERT_EQ(SendInput(1, &in, sizeof in), 1U);
-        test::pumpUntil([] { return false; }, 30);
+        e2e::pumpFor(30);
     };
     ws.keyDown(VK_F24);
     EXPECT_FALSE(ws.keyDown(VK_F24));

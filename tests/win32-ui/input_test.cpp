@@ -8,11 +8,16 @@
 namespace wardo::ui::win32::test {
 namespace {
 
+// A double click as the system reports it: down, up, double click, up.
+void doubleClick(HWND h) {
+    for (const UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        SendMessageW(h, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(2, 2));
+}
+
 struct Shown : Fixture {
     KindsForm form{runtime};
     std::vector<std::wstring> events;
     Shown() {
-        form.title = uniqueTitle(L"Input");
         form.load();
         auto note = [this](const wchar_t* what) { return [this, what] { events.push_back(what); }; };
         form.Command1.onClick = note(L"Command1_Click");
@@ -188,10 +193,7 @@ TEST(Input, ADoubleClickOnALabelFollowsTheClassicOrder) {
     Shown s;
     s.form.Label1.onDblClick = [&s] { s.events.push_back(L"Label1_DblClick"); };
     HWND label = s.w(s.form.Label1);
-    SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-    SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    SendMessageW(label, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
-    SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    doubleClick(label);
     EXPECT_EQ(s.events,
               (std::vector<std::wstring>{L"Label1_MouseDown 1 30 30", L"Label1_MouseUp 1", L"Label1_Click",
                                          L"Label1_DblClick", L"Label1_MouseUp 1"}));
@@ -202,10 +204,7 @@ TEST(Input, ADoubleClickOnATextBoxIsItsEventAndTheBoxStillSelectsItsWord) {
     s.form.Text1.onDblClick = [&s] { s.events.push_back(L"Text1_DblClick"); };
     s.form.Text1.setText(L"deux mots");
     HWND box = s.w(s.form.Text1);
-    SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-    SendMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    SendMessageW(box, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
-    SendMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    doubleClick(box);
     EXPECT_EQ(std::count(s.events.begin(), s.events.end(), L"Text1_DblClick"), 1);
     DWORD from = 0, to = 0;
     SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));

@@ -58,7 +58,6 @@ private:
 TEST(Lifecycle, ShowActivateAndCloseSequence) {
     Fixture f;
     KindsForm form(f.runtime);
-    form.title = uniqueTitle(L"Sequence");
     MessageLog messages(form.log);
     form.show();
     ASSERT_TRUE(f.pumpUntil([&] { return GetForegroundWindow() == f.host.windowOf(form); }));
@@ -90,7 +89,6 @@ TEST(Lifecycle, ShowActivateAndCloseSequence) {
 TEST(Lifecycle, AReloadBuildsFreshWindowsFromTheDesign) {
     Fixture f;
     KindsForm form(f.runtime);
-    form.title = uniqueTitle(L"Reload");
     form.show();
     form.Label1.setCaption(L"changed");
     HWND first = f.host.windowOf(form);
@@ -104,8 +102,6 @@ TEST(Lifecycle, ActivationFollowsTheProgramsOwnForms) {
     Fixture f;
     KindsForm a(f.runtime, L"A");
     KindsForm b(f.runtime, L"B");
-    a.title = uniqueTitle(L"A");
-    b.title = uniqueTitle(L"B");
     a.show();
     ASSERT_TRUE(f.pumpUntil([&] { return GetForegroundWindow() == f.host.windowOf(a); }));
     b.show();
@@ -119,8 +115,6 @@ TEST(Lifecycle, AModalShowDisablesTheOtherFormsUntilItHides) {
     Fixture f;
     KindsForm owner(f.runtime, L"Owner");
     KindsForm picker(f.runtime, L"Picker");
-    owner.title = uniqueTitle(L"Owner");
-    picker.title = uniqueTitle(L"Picker");
     owner.show();
     bool ownerDisabled = false;
     picker.Timer1.onTimer = [&] {
@@ -141,7 +135,6 @@ TEST(Lifecycle, DestroyingAShownFormTakesItsWindowsAway) {
     HWND h = nullptr;
     {
         KindsForm form(f.runtime);
-        form.title = uniqueTitle(L"Gone");
         form.show();
         h = f.host.windowOf(form);
     }
@@ -152,7 +145,6 @@ TEST(Lifecycle, DestroyingAShownFormTakesItsWindowsAway) {
 TEST(Lifecycle, TheUsersMoveReachesTheObject) {
     Fixture f;
     KindsForm form(f.runtime);
-    form.title = uniqueTitle(L"Moved");
     form.show();
     SetWindowPos(f.host.windowOf(form), nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     EXPECT_EQ(form.left(), 4500);

@@ -37,7 +37,8 @@ std::wstring writeCursor(const std::wstring& name);
 
 class KindsForm : public Form {
 public:
-    explicit KindsForm(Runtime& rt, Text name = L"KindsForm") : Form(rt, std::move(name)) {}
+    explicit KindsForm(Runtime& rt, const Text& name = L"KindsForm")
+        : Form(rt, name), title(uniqueTitle(name)) {}
 
     Label Label1{*this, L"Label1"};
     Button Command1{*this, L"Command1"};
@@ -54,7 +55,7 @@ public:
 
     std::vector<std::wstring> log;
     bool cancelClose = false;
-    Text title;
+    Text title;  // unique to this process
 
 protected:
     void design() override;

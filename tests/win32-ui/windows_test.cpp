@@ -13,7 +13,6 @@ namespace {
 struct Shown : Fixture {
     KindsForm form{runtime};
     Shown() {
-        form.title = uniqueTitle(L"Kinds");
         form.show();
         pump();
     }
