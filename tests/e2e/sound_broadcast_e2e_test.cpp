@@ -103,9 +103,7 @@ bool openInChooser(HWND drives, HWND folders, const fs::path& target) {
 }
 
 TEST(SoundBroadcast, ASoundReplacedInTheEditorIsPlayedBetweenTheTakeAndTheReleaseOfTheMicrophone) {
-    wchar_t temp[MAX_PATH] = {};
-    ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
-    const fs::path music = fs::path(temp) / (L"wardo-musique-" + std::to_wstring(GetCurrentProcessId()));
+    const fs::path music = freshFolder(L"musique");
     ASSERT_EQ(music.wstring().substr(0, 3), L"C:\\");
     writeWav(music / L"fanfare.wav");
     if (!readsAreSeen(music)) GTEST_SKIP() << "this file system keeps no access times: a play cannot be seen";
