@@ -382,11 +382,34 @@ void leftButton(bool down) {
     sendMouse(0, 0, down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
 }
 
+void dragMouse(POINT from, POINT to, const std::function<void()>& midway) {
+    moveMouse(from);
+    pumpFor(100);  // the window under the mouse sets its pointer as the mouse comes over it
+    leftButton(true);
+    moveMouse({(from.x + to.x) / 2, (from.y + to.y) / 2});
+    if (midway) midway();
+    moveMouse(to);
+    pumpFor(400);
+    leftButton(false);
+}
+
+POINT centreOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
 HWND chatPanel(HWND roomWindow) {
     platform::win32::Win32WindowSystem ws;
     platform::WindowHandle w = platform::win32::fromHwnd(roomWindow);
     for (const char step : std::string("CNNNNCNCCCC")) w = step == 'C' ? ws.firstChild(w) : ws.nextSibling(w);
     return platform::win32::toHwnd(w);
+}
+
+POINT dropPoint(HWND roomWindow) {
+    RECT strip{};
+    GetWindowRect(chatPanel(roomWindow), &strip);
+    return {strip.left + 40, strip.top + 12};
 }
 
 std::string roomText(HWND roomWindow) {

@@ -46,9 +46,9 @@ private:
     platform::win32::ScopedKernelHandle process_;
 };
 
-// The processor time, in ms, that another process has used so far; negative when there is no such
-// process. Under Wine GetProcessTimes answers for another process with the times it had at its start;
-// the system's list of processes carries them as they run.
+// The processor time, in ms, that a process (another one or this one) has used so far; negative when
+// there is no such process. Under Wine GetProcessTimes answers for another process with the times it
+// had at its start; the system's list of processes carries them as they run.
 double processorMs(DWORD process);
 
 // --- Waiting
@@ -64,7 +64,7 @@ bool waitFor(const std::function<bool()>& done, unsigned timeoutMs);
 // for up to `timeoutMs`; null when none appeared. The text must be one that only the window looked for
 // shows: the window may be found before it is shown or placed.
 HWND waitForWindowText(DWORD process, const std::wstring& text, unsigned timeoutMs);
-// Whether the window is the active window of its thread: activated, with what its activation does done.
+// Whether the window is the active window of its thread (of any process).
 bool activeInItsThread(HWND window);
 // The message box of the process titled `title`, once its thread has activated it: a box is shown, then
 // placed as it is activated; null when none was activated within `timeoutMs`.
@@ -119,12 +119,19 @@ void clickItem(HWND list, int index);
 // returns once the system's cursor is there.
 void moveMouse(POINT screen);
 void leftButton(bool down);
+// A drag with the left button from `from` to `to`, `midway` run halfway with the button held; the mouse
+// stays at `to` long enough for a program that looks at the cursor every 100 ms to see it there.
+void dragMouse(POINT from, POINT to, const std::function<void()>& midway = nullptr);
+// The middle of a window, in screen pixels.
+POINT centreOf(HWND window);
 
 // --- The room simulator's windows
 
 // The room's chat panel, at its fixed path below the browser window; its whole text pane, in the ANSI
 // code page.
 HWND chatPanel(HWND roomWindow);
+// Where a picker is dropped: the chat panel's own title strip, above its text pane.
+POINT dropPoint(HWND roomWindow);
 std::string roomText(HWND roomWindow);
 // Polls, pumping this thread's messages, until the room's text holds `what` or `timeoutMs` passes.
 bool waitForRoomText(HWND roomWindow, const std::string& what, unsigned timeoutMs);

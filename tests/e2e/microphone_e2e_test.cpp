@@ -147,21 +147,11 @@ TEST_F(RunningPanel, RecoManuReattachesToTheRoomTheUserDragsTo) {
 
     HWND panel = chatPanel(other.window());
     ASSERT_NE(panel, nullptr);
-    RECT strip{};
-    GetWindowRect(panel, &strip);
-    const POINT drop{strip.left + 40, strip.top + 12};
+    const POINT drop = dropPoint(other.window());
     ASSERT_EQ(WindowFromPoint(drop), panel);
-    RECT l{};
-    GetWindowRect(label, &l);
-    const POINT grab{(l.left + l.right) / 2, (l.top + l.bottom) / 2};
+    const POINT grab = centreOf(label);
     ASSERT_EQ(WindowFromPoint(grab), label);
-    moveMouse(grab);
-    pumpFor(100);
-    leftButton(true);
-    moveMouse({(grab.x + drop.x) / 2, (grab.y + drop.y) / 2});
-    moveMouse(drop);
-    pumpFor(400);  // the picker records the window under the cursor every 100 ms
-    leftButton(false);
+    dragMouse(grab, drop);
 
     EXPECT_TRUE(waitForRoomText(other.window(), "Zorro_76 : Salut la room !", 10000))
         << roomText(other.window());

@@ -15,12 +15,6 @@ const wchar_t kInstructions[] =
     L"dessus de la fenêtre de la room. Lâchez alors la souris. Si vous ne vous êtes pas trompé, le robot "
     L"se connectera tout seul.";
 
-POINT centreOf(HWND w) {
-    RECT r{};
-    GetWindowRect(w, &r);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 TEST(WholeProgram, RoomNotFoundOpensThePickerAndADragOntoTheChatPanelAttaches) {
     // Another browser class: the automatic search looks for "IEFrame" only.
     GreetedRoom room(L"Zorro_75", L"--class Navigateur");
@@ -37,12 +31,9 @@ TEST(WholeProgram, RoomNotFoundOpensThePickerAndADragOntoTheChatPanelAttaches) {
     EXPECT_TRUE(IsWindowVisible(picker));
     EXPECT_FALSE(IsWindowVisible(robot.startUp));
 
-    // The drop point: the chat panel's own title strip, above its text pane.
     HWND panel = chatPanel(room.window());
     ASSERT_NE(panel, nullptr);
-    RECT strip{};
-    GetWindowRect(panel, &strip);
-    const POINT drop{strip.left + 40, strip.top + 12};
+    const POINT drop = dropPoint(room.window());
     ASSERT_EQ(WindowFromPoint(drop), panel);
     const POINT press = centreOf(label);
     ASSERT_EQ(WindowFromPoint(press), label);
@@ -56,12 +47,9 @@ TEST(WholeProgram, RoomNotFoundOpensThePickerAndADragOntoTheChatPanelAttaches) {
         return info.hCursor;
     };
     const HCURSOR arrow = cursor();
-    leftButton(true);
-    moveMouse({(press.x + drop.x) / 2, (press.y + drop.y) / 2});
-    EXPECT_TRUE(waitFor([&] { return cursor() != arrow; }, 2000)) << "the hand shows during the drag";
-    moveMouse(drop);
-    pumpFor(400);  // the picker records the window under the cursor every 100 ms
-    leftButton(false);
+    dragMouse(press, drop, [&] {
+        EXPECT_TRUE(waitFor([&] { return cursor() != arrow; }, 2000)) << "the hand shows during the drag";
+    });
 
     EXPECT_TRUE(waitForRoomText(room.window(), "Zorro_75 : Salut la room !", 10000))
         << roomText(room.window());
