@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "platform/win32/win32_digest.h"
 #include "platform/win32/win32_environment.h"
@@ -31,6 +32,36 @@ TEST(Win32Files, AtomicWritesReplaceAndLeaveNoTemporaryFile) {
     EXPECT_EQ(files.readAll(file), std::string("second\0with nul", 15));
     ASSERT_TRUE(files.writeAllAtomic(file, ""));
     EXPECT_EQ(files.readAll(file), "");
+    EXPECT_EQ(entriesIn(folder.path()), 1);
+}
+
+// Another program that reads the settings file (an editor, a virus scanner, the system's profile
+// functions) holds it open for a moment, without letting it be replaced: the save waits for it instead
+// of being lost; a file held for good is left whole.
+TEST(Win32Files, AnAtomicWriteWaitsForAReaderThatHoldsTheFileForAMoment) {
+    testing::ScratchFolder folder;
+    Win32Files files;
+    const std::wstring file = folder.wide() + L"wardo.ini";
+    ASSERT_TRUE(files.writeAllAtomic(file, "old"));
+    auto openToRead = [&] {
+        return CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    HANDLE reader = openToRead();
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    std::thread readsFor200Ms([reader] {
+        Sleep(200);
+        CloseHandle(reader);
+    });
+    EXPECT_TRUE(files.writeAllAtomic(file, "new"));
+    readsFor200Ms.join();
+    EXPECT_EQ(files.readAll(file), "new");
+
+    HANDLE holder = openToRead();
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(files.writeAllAtomic(file, "lost"));
+    CloseHandle(holder);
+    EXPECT_EQ(files.readAll(file), "new");
     EXPECT_EQ(entriesIn(folder.path()), 1);
 }
 

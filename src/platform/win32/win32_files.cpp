@@ -127,9 +127,17 @@ bool Win32Files::writeAllAtomic(const std::wstring& path, const std::string& byt
         written = written && FlushFileBuffers(file.get());
         written = file.close() && written;
     }
-    if (written &&
-        MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
+    // Another program that reads the file (an editor, a virus scanner, the system's profile functions)
+    // may hold it for a moment without letting it be replaced: the save waits for it, up to a second,
+    // rather than be lost.
+    for (int attempt = 0; written && attempt < 50; ++attempt) {
+        if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION)
+            break;
+        Sleep(20);
+    }
     DeleteFileW(temp.c_str());
     return false;
 }
