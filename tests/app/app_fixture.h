@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <vector>
 
 #include "app/principale.h"
 #include "app/program.h"
@@ -23,6 +24,11 @@ protected:
     AppTest() {
         desk.env.set(L"APPDATA", kAppData);
         std::filesystem::create_directories(desk.files.hostPath(std::wstring(kAppData) + L"\\Wardo"));
+        freshProgram();
+    }
+    // A new program on the same desktop and files, as at the next start.
+    void freshProgram() {
+        program.reset();
         program = std::make_unique<Program>(desk.platform(), host);
     }
 
@@ -41,11 +47,23 @@ protected:
         return program->principale();
     }
     Principale& principale() { return program->principale(); }
+
     panel::Reglages& reglages() { return program->reglages(); }
 
     platform::sim::SimDesktop desk;
     ui::HeadlessHost host;
     std::unique_ptr<Program> program;
+};
+
+// With room windows on the desktop (the test program links the room simulator).
+class RoomTest : public AppTest {
+protected:
+    // A room window, above those opened before.
+    room::SimRoom& openRoom(room::SimRoomOptions o = {}) {
+        rooms.push_back(std::make_unique<room::SimRoom>(desk.windows, desk.loop, std::move(o)));
+        return *rooms.back();
+    }
+    std::vector<std::unique_ptr<room::SimRoom>> rooms;
 };
 
 }  // namespace wardo::app::testing

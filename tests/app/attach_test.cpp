@@ -6,17 +6,9 @@
 namespace wardo::app::testing {
 namespace {
 
-using room::SimRoom;
-using room::SimRoomOptions;
-
-class Attach : public AppTest {
+class Attach : public RoomTest {
 protected:
     chatlink::RoomLink& link() { return program->room; }
-    SimRoom& openRoom(SimRoomOptions o = {}) {
-        rooms.push_back(std::make_unique<SimRoom>(desk.windows, desk.loop, std::move(o)));
-        return *rooms.back();
-    }
-    std::vector<std::unique_ptr<SimRoom>> rooms;
 };
 
 TEST_F(Attach, FirstVisibleTitledExactIEFrameWinsOverDecoysAboveIt) {
@@ -109,19 +101,6 @@ TEST_F(Attach, HandleDisplayShowsFreshAndStoredValuesAndReddensChanges) {
     EXPECT_EQ(l(0).caption().size(), 75u);
 }
 
-TEST_F(Attach, HandleDisplayReddensOnlyWhatChanged) {
-    openRoom({.buttons = 7});
-    ASSERT_TRUE(principale().ConnexAuto());
-    principale().affichehandles();
-    auto& l = reglages().Label78;
-    // Microphone handles are 0 on both sides: equal, so black.
-    EXPECT_EQ(l(10).foreColor(), 0x000000);
-    link().HandleBoutonEnvoi = 42;
-    principale().affichehandles();
-    EXPECT_EQ(l(12).foreColor(), 0x0000FF);
-    EXPECT_EQ(l(7).foreColor(), 0x000000);
-}
-
 // Each control is the first of its class in child order, whatever comes around it; buttons are counted
 // over the panel's "Button" children only, and child classes match whatever their letter case.
 TEST_F(Attach, ControlsAreFoundAmongOtherChildrenInChildOrder) {
@@ -148,11 +127,15 @@ TEST_F(Attach, ControlsAreFoundAmongOtherChildrenInChildOrder) {
     EXPECT_EQ(found.micro2, buttons[8]);
 }
 
-// A caption write is a window message to the label: a display that shows the same handles writes none.
-TEST_F(Attach, HandleDisplayWritesOnlyTheLabelsThatChange) {
-    openRoom();
+// A caption write is a window message to the label: a display that shows the same handles writes none,
+// and a changed handle rewrites its own label alone, in red.
+TEST_F(Attach, HandleDisplayRewritesAndReddensOnlyWhatChanged) {
+    openRoom({.buttons = 7});
     ASSERT_TRUE(principale().ConnexAuto());
     principale().affichehandles();
+    auto& l = reglages().Label78;
+    // Microphone handles are 0 on both sides: equal, so black.
+    EXPECT_EQ(l(10).foreColor(), 0x000000);
     host.log.clear();
     principale().affichehandles();
     EXPECT_TRUE(host.log.empty());
@@ -160,16 +143,8 @@ TEST_F(Attach, HandleDisplayWritesOnlyTheLabelsThatChange) {
     principale().affichehandles();
     EXPECT_EQ(host.log,
               (std::vector<std::wstring>{L"Reglages.Label78(12).Caption", L"Reglages.Label78(12).Colors"}));
-}
-
-TEST_F(Attach, ClosingThePanelFromTheWindowSystemLeavesItOpen) {
-    openRoom();
-    startUp().Connexionroom.click();
-    ASSERT_TRUE(reglages().visible());
-    EXPECT_FALSE(reglages().userClose());
-    EXPECT_FALSE(desk.loop.quitting());
-    EXPECT_TRUE(reglages().loaded());
-    EXPECT_TRUE(reglages().visible());
+    EXPECT_EQ(l(12).foreColor(), 0x0000FF);
+    EXPECT_EQ(l(7).foreColor(), 0x000000);
 }
 
 }  // namespace

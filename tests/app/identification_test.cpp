@@ -4,19 +4,14 @@
 namespace wardo::app::testing {
 namespace {
 
-class Identification : public AppTest {
+class Identification : public RoomTest {
 protected:
     Identification() {
         desk.loop.setTimeOfDay(21, 5, 0);
         startUp();
         desk.loop.runFor(1000);
     }
-    room::SimRoom& openRoom(room::SimRoomOptions o = {}) {
-        room_ = std::make_unique<room::SimRoom>(desk.windows, desk.loop, std::move(o));
-        return *room_;
-    }
     bool recupnombot(const std::wstring& t) { return principale().recupnombot(t); }
-    std::unique_ptr<room::SimRoom> room_;
 };
 
 TEST_F(Identification, ConnectionButtonFindsTheRoomTypesThePhraseAndLearnsTheNickname) {
@@ -91,49 +86,48 @@ TEST_F(Identification, TooManyLinesOnlyMovesThePollerMarkers) {
     EXPECT_FALSE(program->reglagesCreated());
 }
 
-TEST_F(Identification, NicknameWithAndWithoutTimeStamp) {
-    EXPECT_TRUE(recupnombot(L"(21:05) Zorro : Salut la room !\r\n"));
-    EXPECT_EQ(program->PseudoRobot, L"Zorro");
-    EXPECT_TRUE(recupnombot(L"  Zorro  : Salut la room !\r\n"));
-    EXPECT_EQ(program->PseudoRobot, L"Zorro");
-    // A time stamp without parentheses: its own ":" cuts the nickname.
-    EXPECT_TRUE(recupnombot(L"21:05 Zorro : Salut la room !\r\n"));
-    EXPECT_EQ(program->PseudoRobot, L"21");
-    // A part in parentheses goes with the character after it.
-    EXPECT_TRUE(recupnombot(L"Zo(rr)o_ : Salut la room !\r\n"));
-    EXPECT_EQ(program->PseudoRobot, L"Zo_");
+// The room's text read back after "Salut la room !" was typed, from a robot known as "Ancien".
+TEST_F(Identification, TheNicknameIsReadFromTheLastLineOfThePhrase) {
+    const struct {
+        const wchar_t* text;
+        bool read;
+        const wchar_t* nickname;
+    } cases[] = {
+        {L"(21:05) Zorro : Salut la room !\r\n", true, L"Zorro"},
+        {L"  Zorro  : Salut la room !\r\n", true, L"Zorro"},
+        // A time stamp without parentheses: its own ":" cuts the nickname.
+        {L"21:05 Zorro : Salut la room !\r\n", true, L"21"},
+        // A part in parentheses goes with the character after it.
+        {L"Zo(rr)o_ : Salut la room !\r\n", true, L"Zo_"},
+        // A later member typing the same phrase wins.
+        {L"(21:05) Zorro : Salut la room !\r\n(21:05) Bob : Salut la room !\r\n\r\n", true, L"Bob"},
+        {L"(21:05) Zorro : SALUT LA ROOM !\r\n", true, L"Ancien"},
+        {L": Salut la room !\r\n", true, L""},
+        // No ":" once the group is removed: it stops, keeping what the earlier lines gave.
+        {L"Zorro : Salut la room !\r\nSalut la room !\r\nBob : Salut la room !\r\n", false, L"Zorro"},
+        // A ")" well before its "(": the group would have a negative length.
+        {L"a) bc (d : Salut la room !\r\n", false, L"Ancien"},
+        // ")" just before "(": a group of one "(" is removed, nothing fails.
+        {L"Bo)(b : Salut la room !\r\n", true, L"Bo)b"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(text::toAnsi(c.text));
+        program->PseudoRobot = L"Ancien";
+        EXPECT_EQ(recupnombot(c.text), c.read);
+        EXPECT_EQ(program->PseudoRobot, c.nickname);
+    }
 }
 
-TEST_F(Identification, LaterMemberTypingTheSamePhraseWins) {
-    EXPECT_TRUE(recupnombot(L"(21:05) Zorro : Salut la room !\r\n(21:05) Bob : Salut la room !\r\n\r\n"));
-    EXPECT_EQ(program->PseudoRobot, L"Bob");
+TEST_F(Identification, TheCaptionShowsTheLastNicknameReadAndNoEmptyOne) {
+    ASSERT_TRUE(recupnombot(L"(21:05) Zorro : Salut la room !\r\n(21:05) Bob : Salut la room !\r\n"));
+    EXPECT_EQ(reglages().pseudomodo.caption(), L"de Bob");
+    EXPECT_TRUE(recupnombot(L": Salut la room !\r\n"));
     EXPECT_EQ(reglages().pseudomodo.caption(), L"de Bob");
 }
 
-TEST_F(Identification, PhraseIsMatchedWithItsExactCase) {
-    program->PseudoRobot = L"Ancien";
-    EXPECT_TRUE(recupnombot(L"(21:05) Zorro : SALUT LA ROOM !\r\n"));
-    EXPECT_EQ(program->PseudoRobot, L"Ancien");
-}
-
-TEST_F(Identification, LineStartingWithAColonEmptiesTheNicknameButNotTheCaption) {
-    ASSERT_TRUE(recupnombot(L"Zorro : Salut la room !\r\n"));
-    EXPECT_TRUE(recupnombot(L": Salut la room !\r\n"));
-    EXPECT_EQ(program->PseudoRobot, L"");
-    EXPECT_EQ(reglages().pseudomodo.caption(), L"de Zorro");
-}
-
-TEST_F(Identification, UnreadableLineStopsAndKeepsWhatEarlierLinesGave) {
-    // No ":" once the group is removed.
-    EXPECT_FALSE(recupnombot(L"Zorro : Salut la room !\r\nSalut la room !\r\nBob : Salut la room !\r\n"));
-    EXPECT_EQ(program->PseudoRobot, L"Zorro");
+TEST_F(Identification, AnUnreadableLineLoadsNoPanel) {
+    EXPECT_FALSE(recupnombot(L"Zorro : Salut la room !\r\nSalut la room !\r\n"));
     EXPECT_FALSE(program->reglagesCreated());
-    // A ")" well before its "(": the group would have a negative length.
-    EXPECT_FALSE(recupnombot(L"a) bc (d : Salut la room !\r\n"));
-    EXPECT_EQ(program->PseudoRobot, L"Zorro");
-    // ")" just before "(": a group of one "(" is removed, nothing fails.
-    EXPECT_TRUE(recupnombot(L"Bo)(b : Salut la room !\r\n"));
-    EXPECT_EQ(program->PseudoRobot, L"Bo)b");
 }
 
 TEST_F(Identification, EmptyPhraseTakesTheNewestCompleteLine) {

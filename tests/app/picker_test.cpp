@@ -1,8 +1,5 @@
 // The drag-and-drop pickers: a press on the picker, the hand dragged over the room's chat panel, the
 // release there, with the window under the cursor recorded every 100 ms.
-#include <filesystem>
-#include <fstream>
-
 #include "app_fixture.h"
 #include "chatlink/pickers/connex_man.h"
 #include "chatlink/pickers/connex_man2.h"
@@ -22,16 +19,16 @@ constexpr Point kOnPanel{860, 640};
 constexpr Point kAbovePanel{105, 120};
 constexpr Point kOffRoom{1500, 900};
 
-class Pickers : public AppTest {
+class Pickers : public RoomTest {
 protected:
     Pickers() { desk.windows.setCursorPos(kOffRoom); }
 
     room::SimRoom& openRoom(room::SimRoomOptions o = {}) {
-        room_ = std::make_unique<room::SimRoom>(desk.windows, desk.loop, std::move(o));
-        room_->model().setNick(L"Zorro_75");
+        room::SimRoom& r = RoomTest::openRoom(std::move(o));
+        r.model().setNick(L"Zorro_75");
         // The robot's phrase is never the room's first line, which the identification skips.
-        room_->model().say(L"Bob", L"bonsoir");
-        return *room_;
+        r.model().say(L"Bob", L"bonsoir");
+        return r;
     }
     chatlink::RoomLink& link() { return program->room; }
 
@@ -68,16 +65,6 @@ protected:
         after(150, [this, to] { desk.windows.setCursorPos(to); });
         after(400, [&picker, onLabel] { mouse(picker, false, onLabel); });
     }
-
-    void writeCursorFile() {
-        const auto path = desk.files.hostPath(desk.files.programFolder() + L"H_MOVE.CUR");
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << "cursor";
-    }
-
-    // The panel's close and minimise images, with stand-ins while the panel has none of its own.
-
-    std::unique_ptr<room::SimRoom> room_;
 };
 
 struct Release {
@@ -179,7 +166,7 @@ TEST_F(Pickers, PressStartsTheDragWithTheHandFromBesideTheProgram) {
     EXPECT_EQ(picker.mouseIcon(), L"");
     picker.mouseUp(kLeft, 0, 0, 0);
 
-    writeCursorFile();
+    makeFile(desk.files.programFolder() + L"H_MOVE.CUR", "cursor");
     picker.mouseDown(kLeft, 0, 0, 0);
     EXPECT_EQ(picker.mouseIcon(), L"C:\\Program Files\\Wardo\\H_MOVE.CUR");
     picker.mouseUp(kLeft, 0, 0, 0);

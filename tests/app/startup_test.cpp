@@ -9,7 +9,7 @@ class StartUp : public AppTest {};
 TEST_F(StartUp, MissingSettingsFileShowsEveryFrameAndTheDefaultPhrase) {
     auto& p = startUp();
     EXPECT_EQ(p.caption(), L"Connexion à la room");
-    EXPECT_EQ(p.Frame1.top(), Principale::kFrame1Shown);
+    EXPECT_EQ(p.Frame1.top(), 0);
     EXPECT_TRUE(program->AfficherInfos1);
     EXPECT_TRUE(program->AfficherInfos2);
     EXPECT_EQ(program->TexteConnexion, L"Salut la room !");
@@ -19,30 +19,31 @@ TEST_F(StartUp, MissingSettingsFileShowsEveryFrameAndTheDefaultPhrase) {
     EXPECT_EQ(program->CleLiaison.size(), 21u);
 }
 
+// Only a capital "N" turns a frame off.
 TEST_F(StartUp, OnlyACapitalNTurnsTheFirstRunFrameOff) {
     writeIni("[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=n\r\n");
-    auto& p = startUp();
-    EXPECT_EQ(p.Frame1.top(), Principale::kFrame1Hidden);
+    EXPECT_EQ(startUp().Frame1.top(), 6500);
     EXPECT_FALSE(program->AfficherInfos1);
     EXPECT_TRUE(program->AfficherInfos2);
-}
-
-TEST_F(StartUp, LowerCaseNStillShowsTheFirstRunFrame) {
     writeIni("[Parametres]\r\nAffWarning=n\r\n");
-    EXPECT_EQ(startUp().Frame1.top(), Principale::kFrame1Shown);
+    freshProgram();
+    EXPECT_EQ(startUp().Frame1.top(), 0);
 }
 
+// The stored phrase in force is lower-cased; one the room would refuse gives way to the default but
+// stays stored.
 TEST_F(StartUp, StoredPhraseIsLowerCasedOrReplacedWhenRefused) {
-    writeIni("[Parametres]\r\nPhraseConnexion=Bonjour A TOUS 2 \xC9T\xC9\r\n");
-    startUp();
-    EXPECT_EQ(program->TexteConnexion, L"bonjour a tous 2 été");
-}
-
-TEST_F(StartUp, PhraseWithACommaFallsBackToTheDefaultAndStaysStored) {
-    writeIni("[Parametres]\r\nPhraseConnexion=Salut, la room\r\n");
-    startUp();
-    EXPECT_EQ(program->TexteConnexion, L"Salut la room !");
-    EXPECT_NE(readIni().find("Salut, la room"), std::string::npos);
+    const std::pair<const char*, const wchar_t*> cases[] = {
+        {"Bonjour A TOUS 2 \xC9T\xC9", L"bonjour a tous 2 été"},
+        {"Salut, la room", L"Salut la room !"},
+    };
+    for (const auto& [stored, inForce] : cases) {
+        writeIni(std::string("[Parametres]\r\nPhraseConnexion=") + stored + "\r\n");
+        freshProgram();
+        startUp();
+        EXPECT_EQ(program->TexteConnexion, inForce) << stored;
+        EXPECT_NE(readIni().find(stored), std::string::npos);
+    }
 }
 
 TEST_F(StartUp, WatchedNicknamesTakeTheFlagBeforeTheFirstBar) {
@@ -73,17 +74,17 @@ TEST_F(StartUp, SlotEmptiedDuringTheRunIsClearedAtTheNextReload) {
 
 TEST_F(StartUp, WaitingFrameCoversTheButtonForOneSecondAfterTheFirstActivation) {
     auto& p = startUp();
-    EXPECT_EQ(p.Frame6.top(), Principale::kFrame6Shown);
+    EXPECT_EQ(p.Frame6.top(), 200);
     desk.loop.runFor(999);
-    EXPECT_EQ(p.Frame6.top(), Principale::kFrame6Shown);
+    EXPECT_EQ(p.Frame6.top(), 200);
     desk.loop.runFor(1);
-    EXPECT_EQ(p.Frame6.top(), Principale::kFrame6Hidden);
+    EXPECT_EQ(p.Frame6.top(), 7000);
     EXPECT_FALSE(p.TimerDemarrage.running());
-    EXPECT_EQ(p.FrameMsg.left(), Principale::kFrameMsgHidden);
+    EXPECT_EQ(p.FrameMsg.left(), 5000);
     // Later activations change nothing.
     p.hide();
     p.show();
-    EXPECT_EQ(p.Frame6.top(), Principale::kFrame6Hidden);
+    EXPECT_EQ(p.Frame6.top(), 7000);
     EXPECT_FALSE(p.TimerDemarrage.running());
 }
 
@@ -92,10 +93,10 @@ TEST_F(StartUp, ServerMessageThatCameDuringTheWaitIsShownAtTheEnd) {
     program->MessageServeurPresent = true;
     program->MessageServeur = L"Maintenance ce soir\r\nà 22 h";
     desk.loop.runFor(1000);
-    EXPECT_EQ(p.FrameMsg.left(), Principale::kFrameMsgShown);
+    EXPECT_EQ(p.FrameMsg.left(), 300);
     EXPECT_EQ(p.Label41.caption(), L"Maintenance ce soir\r\nà 22 h");
     p.Command11.click();
-    EXPECT_EQ(p.FrameMsg.left(), Principale::kFrameMsgHidden);
+    EXPECT_EQ(p.FrameMsg.left(), 5000);
 }
 
 TEST_F(StartUp, TickingTheCheckBoxWritesAtOnceAndKeepsTheFrameOpen) {
@@ -103,9 +104,9 @@ TEST_F(StartUp, TickingTheCheckBoxWritesAtOnceAndKeepsTheFrameOpen) {
     p.Check1.click();
     EXPECT_NE(readIni().find("AffWarning=N"), std::string::npos);
     EXPECT_FALSE(p.Check1.visible());
-    EXPECT_EQ(p.Frame1.top(), Principale::kFrame1Shown);
+    EXPECT_EQ(p.Frame1.top(), 0);
     p.ReyCommand1.click();
-    EXPECT_EQ(p.Frame1.top(), Principale::kFrame1Hidden);
+    EXPECT_EQ(p.Frame1.top(), 6500);
 }
 
 TEST_F(StartUp, MissingConfigurationFolderIsNotCreatedAndNothingFails) {
