@@ -16,7 +16,6 @@ protected:
             if (f->left() == 150) return f->name();
         return L"";
     }
-    Reglages& started() { return showPanel("[Parametres]\r\nAffInfos1=N\r\nAffInfos2=N\r\n"); }
 };
 
 // The frames that show one after the other as the user presses "J'ai bien lu"; the panel starts only
@@ -67,8 +66,7 @@ TEST_F(HelpPanes, TickedBoxesHideTheFramesForGood) {
     reactivate();
     EXPECT_TRUE(launched());
 
-    program.reset();
-    program = std::make_unique<app::Program>(desk.platform(), host);
+    freshProgram();
     showPanel();
     EXPECT_EQ(frameInView(), L"");
     EXPECT_TRUE(launched());
@@ -94,7 +92,7 @@ struct Entry {
 class HelpMenu : public HelpPanes, public ::testing::WithParamInterface<Entry> {};
 
 TEST_P(HelpMenu, OpensItsPaneOverThePanel) {
-    Reglages& r = started();
+    Reglages& r = showStarted();
     ASSERT_TRUE(r.Label58.click());
     EXPECT_TRUE(r.MenuAide.visible());
     EXPECT_EQ(r.MenuAide.left(), 3120);
@@ -116,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(HelpPanes, HelpMenu,
                                            Entry{1, L"FrameAPropos", &Reglages::Image7}));
 
 TEST_F(HelpPanes, MenuTitlesShowTheirMenuAndHideTheOthers) {
-    Reglages& r = started();
+    Reglages& r = showStarted();
     auto shown = [&r] {
         std::wstring s;
         for (ui::ListBox* m : {&r.MenuConfig, &r.MenuAide, &r.MenuCdesSupp, &r.MenuSalles, &r.MenuListes})
@@ -143,7 +141,7 @@ TEST_F(HelpPanes, MenuTitlesShowTheirMenuAndHideTheOthers) {
 }
 
 TEST_F(HelpPanes, WebLinksOpenTheirPageOwnedByThePanel) {
-    Reglages& r = started();
+    Reglages& r = showStarted();
     ASSERT_TRUE(r.Label21.click());
     ASSERT_TRUE(r.Label4.click());
     using Page = platform::sim::SimEnvironment::OpenedPage;
@@ -153,7 +151,7 @@ TEST_F(HelpPanes, WebLinksOpenTheirPageOwnedByThePanel) {
 }
 
 TEST_F(HelpPanes, TheAboutPaneOpensTheSupportWindowModeless) {
-    Reglages& r = started();
+    Reglages& r = showStarted();
     r.Label58.click();
     r.MenuAide.userSelect(1);
     EXPECT_EQ(r.EcrireSupport.caption(), L"Écrire au support");
@@ -210,7 +208,7 @@ TEST_F(HelpPanes, PanesHoldTheirTexts) {
     const std::vector<std::wstring> aPropos = {L"W A R D O ", L"version ", L"1.52", L"",
                                                L"Écrire au support"};
 
-    Reglages& r = started();
+    Reglages& r = showStarted();
     r.Label58.click();
     r.MenuAide.userSelect(1);
     // Captions of the pane's labels, check boxes and buttons, by their top, then left.

@@ -20,6 +20,8 @@ protected:
         reglages().show();
         return reglages();
     }
+    // Shown with both information frames already read: the first activation runs lancement.
+    Reglages& showStarted() { return showPanel("[Parametres]\r\nAffInfos1=N\r\nAffInfos2=N\r\n"); }
     // Shows another window over the panel and takes it away: the panel is activated again.
     void reactivate() {
         principale().show();

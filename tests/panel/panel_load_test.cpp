@@ -2,8 +2,6 @@
 // program's variables with the defaults of a fresh installation.
 #include <functional>
 
-#include "cipher/crypt_text.h"
-#include "cipher/keys.h"
 #include "panel_fixture.h"
 
 namespace wardo::panel::testing {
@@ -91,7 +89,8 @@ TEST_F(PanelLoad, AModeAlreadyStoredIsNotRewritten) {
     EXPECT_NE(readIni().find("Mode=Autre"), std::string::npos);
 }
 
-// One stored value and what the load makes of it.
+// One stored value and what the load makes of it; the values the settings pane writes are read back
+// with its keys.
 struct StoredValue {
     const char* line;
     std::function<void(const app::Program&, const Reglages&)> expect;
@@ -113,92 +112,52 @@ using R = const Reglages&;
 
 INSTANTIATE_TEST_SUITE_P(
     PanelLoad, StoredValues,
-    ::testing::Values(
-        StoredValue{"AnnSonore=o", [](P p, R) { EXPECT_FALSE(p.AnnonceSonoreActive); }},
-        StoredValue{"AnnSonore=O", [](P p, R) { EXPECT_TRUE(p.AnnonceSonoreActive); }},
-        StoredValue{"SalutNouvUser=O", [](P p, R) { EXPECT_TRUE(p.AccueilActif); }},
-        StoredValue{"Signekick=n", [](P p, R) { EXPECT_TRUE(p.SignatureActive); }},
-        StoredValue{"Signekick=N", [](P p, R) { EXPECT_FALSE(p.SignatureActive); }},
-        StoredValue{"AvecDing=N", [](P p, R) { EXPECT_FALSE(p.DingAutorise); }},
-        StoredValue{"IgnoreReentrant=N", [](P p, R) { EXPECT_FALSE(p.IgnoreReentrantActif); }},
-        StoredValue{"RetBarreTaches=O", [](P p, R) { EXPECT_TRUE(p.RetourBarreTachesActif); }},
-        StoredValue{"BipEntree=3",
-                    [](P p, R r) {
-                        EXPECT_EQ(r.ChoixSonEntree, L"3");
-                        EXPECT_EQ(p.CheminSonEntree, std::wstring(kProgramFolder) + L"sonentree3.wav");
-                    }},
-        StoredValue{"BipEntree=4",
-                    [](P p, R r) {
-                        EXPECT_EQ(r.ChoixSonEntree, L"4");
-                        EXPECT_EQ(p.CheminSonEntree, L"");
-                    }},
-        StoredValue{"DureePunish=2j", [](P p, R) { EXPECT_EQ(p.CodeDureePunish, L"2j"); }},
-        StoredValue{"DureeBan=def", [](P p, R) { EXPECT_EQ(p.CodeDureeBan, L"def"); }},
-        StoredValue{"Type Ban=IP+Pseudo",
-                    [](P, R r) {
-                        EXPECT_TRUE(r.banippseudo.value());
-                        EXPECT_FALSE(r.banpseudo.value());
-                    }},
-        StoredValue{"Type Ban=Pseudo", [](P, R r) { EXPECT_TRUE(r.banpseudo.value()); }},
-        StoredValue{"Type Ban=ip+pseudo",
-                    [](P, R r) {
-                        EXPECT_FALSE(r.banippseudo.value());
-                        EXPECT_FALSE(r.banpseudo.value());
-                    }},
-        StoredValue{"Statut=op",
-                    [](P p, R r) {
-                        EXPECT_EQ(p.NiveauStatut, 3);
-                        EXPECT_EQ(r.Label1.caption(), L"Panel opérateur");
-                    }},
-        StoredValue{"Statut=ROUGE",
-                    [](P p, R r) {
-                        EXPECT_EQ(p.MotStatut, L"ROUGE");
-                        EXPECT_EQ(p.NiveauStatut, 0);
-                        EXPECT_EQ(r.Label1.caption(), L"Panel user noir");
-                    }},
-        StoredValue{"PhraseAccueil=Salut $N", [](P p, R) { EXPECT_EQ(p.TexteAccueil, L"Salut $N"); }},
-        StoredValue{"ToucheMicro=0",
-                    [](P p, R) {
-                        EXPECT_EQ(p.CodeToucheMicro, 0);
-                        EXPECT_TRUE(p.ToucheMicroActive);
-                    }},
-        StoredValue{"ToucheMicro=18", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 18); }},
-        StoredValue{"ToucheMicro=38.5", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 38); }},
-        StoredValue{"ToucheMicro=37.5", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 38); }},
-        StoredValue{"ToucheMicro=Alt", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 0); }},
-        // Too large for any key code: no key, and the load goes on.
-        StoredValue{"ToucheMicro=99999999999",
-                    [](P p, R r) {
-                        EXPECT_EQ(p.CodeToucheMicro, 0);
-                        EXPECT_TRUE(p.BipActif);
-                        EXPECT_EQ(r.Label1.caption(), L"Panel admin");
-                    }},
-        StoredValue{"AvecBip=0", [](P p, R) { EXPECT_FALSE(p.BipActif); }},
-        StoredValue{"AvecBip=non", [](P p, R) { EXPECT_TRUE(p.BipActif); }},
-        StoredValue{"Largeur=D", [](P, R r) { EXPECT_FALSE(r.region().set); }},
-        StoredValue{"Largeur=d", [](P, R r) { EXPECT_TRUE(r.region().set); }}));
-
-TEST_F(PanelLoad, StoredOperatorCodeIsDeciphered) {
-    const std::wstring hex =
-        cipher::TexteVersHex(cipher::CrypteTexte(L"code secret", cipher::CleTexte()), [] {});
-    loadPanel("[Parametres]\r\nCodeOPME=" + text::toAnsi(hex) + "\r\n");
-    EXPECT_EQ(program->CodeOpme, L"code secret");
-}
-
-TEST_F(PanelLoad, AStoredSkinBecomesTheTitlePicture) {
-    makeFile(std::wstring(kSkins) + L"bleu.bmp", "BM skin");
-    Reglages& r = loadPanel("[Parametres]\r\nSkin=bleu.bmp\r\n");
-    EXPECT_EQ(r.NomSkin, L"bleu.bmp");
-    EXPECT_EQ(r.menuco.picture(), std::wstring(kSkins) + L"bleu.bmp");
-}
+    ::testing::Values(StoredValue{"AnnSonore=o", [](P p, R) { EXPECT_FALSE(p.AnnonceSonoreActive); }},
+                      StoredValue{"Signekick=n", [](P p, R) { EXPECT_TRUE(p.SignatureActive); }},
+                      StoredValue{"IgnoreReentrant=N", [](P p, R) { EXPECT_FALSE(p.IgnoreReentrantActif); }},
+                      StoredValue{"BipEntree=3",
+                                  [](P p, R r) {
+                                      EXPECT_EQ(r.ChoixSonEntree, L"3");
+                                      EXPECT_EQ(p.CheminSonEntree,
+                                                std::wstring(kProgramFolder) + L"sonentree3.wav");
+                                  }},
+                      StoredValue{"BipEntree=4",
+                                  [](P p, R r) {
+                                      EXPECT_EQ(r.ChoixSonEntree, L"4");
+                                      EXPECT_EQ(p.CheminSonEntree, L"");
+                                  }},
+                      StoredValue{"Statut=ROUGE",
+                                  [](P p, R r) {
+                                      EXPECT_EQ(p.MotStatut, L"ROUGE");
+                                      EXPECT_EQ(p.NiveauStatut, 0);
+                                      EXPECT_EQ(r.Label1.caption(), L"Panel user noir");
+                                  }},
+                      StoredValue{"ToucheMicro=0",
+                                  [](P p, R) {
+                                      EXPECT_EQ(p.CodeToucheMicro, 0);
+                                      EXPECT_TRUE(p.ToucheMicroActive);
+                                  }},
+                      StoredValue{"ToucheMicro=18", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 18); }},
+                      StoredValue{"ToucheMicro=38.5", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 38); }},
+                      StoredValue{"ToucheMicro=37.5", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 38); }},
+                      StoredValue{"ToucheMicro=Alt", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 0); }},
+                      // Too large for any key code: no key, and the load goes on.
+                      StoredValue{"ToucheMicro=99999999999",
+                                  [](P p, R r) {
+                                      EXPECT_EQ(p.CodeToucheMicro, 0);
+                                      EXPECT_TRUE(p.BipActif);
+                                      EXPECT_EQ(r.Label1.caption(), L"Panel admin");
+                                  }},
+                      StoredValue{"AvecBip=non", [](P p, R) { EXPECT_TRUE(p.BipActif); }},
+                      StoredValue{"Largeur=D", [](P, R r) { EXPECT_FALSE(r.region().set); }},
+                      StoredValue{"Largeur=d", [](P, R r) { EXPECT_TRUE(r.region().set); }}));
 
 // A skin that is gone or is no bitmap keeps the title's own picture, and every later step still runs.
 TEST_F(PanelLoad, AMissingOrDamagedSkinKeepsTheTitlePictureAndTheLoadGoesOn) {
     makeFile(std::wstring(kProgramFolder) + L"titre.bmp", "BM title");
     makeFile(std::wstring(kSkins) + L"abime.bmp", "not a bitmap");
     for (const char* skin : {"absent.bmp", "abime.bmp"}) {
-        program.reset();
-        program = std::make_unique<app::Program>(desk.platform(), host);
+        freshProgram();
         Reglages& r = loadPanel(std::string("[Parametres]\r\nStatut=op\r\nSkin=") + skin + "\r\n");
         EXPECT_EQ(r.menuco.picture(), std::wstring(kProgramFolder) + L"titre.bmp") << skin;
         EXPECT_EQ(r.Label1.caption(), L"Panel opérateur") << skin;

@@ -3,7 +3,6 @@
 #include "editors/messages_edit.h"
 #include "editors/raisons_edit.h"
 #include "editors/sons_edit.h"
-#include "monitor/panel_layout.h"
 #include "panel_fixture.h"
 #include "tools/room/sim_room.h"
 
@@ -15,35 +14,20 @@ protected:
     int drags() { return static_cast<int>(std::count(host.log.begin(), host.log.end(), L"drag Reglages")); }
 };
 
-// Which information frames are due, and which one the first activation shows (none: the panel starts).
-struct Infos {
-    const char* ini;
-    int infosLeft, infos2Left;
-    bool launched;
-};
-
-class FirstActivation : public PanelWindow, public ::testing::WithParamInterface<Infos> {};
-
-TEST_P(FirstActivation, ShowsTheFirstDueFrameOrStartsThePanel) {
+// Which frame the first activation shows, and the start once none is due, are checked with the frames
+// themselves (help panes); the other first steps run even while a frame is due.
+TEST_F(PanelWindow, TheFirstActivationPutsThePanelOnTopAndClearsTheModesWhileAFrameIsDue) {
     program->ModeBan = true;
     program->ModeAvertir = program->ModePunir = program->ModeKick = true;
-    Reglages& r = showPanel(GetParam().ini);
-    EXPECT_EQ(r.FrameInfos.left(), GetParam().infosLeft);
-    EXPECT_EQ(r.FrameInfos2.left(), GetParam().infos2Left);
-    EXPECT_EQ(launched(), GetParam().launched);
+    Reglages& r = showPanel();
+    EXPECT_EQ(r.FrameInfos.left(), 150);
+    EXPECT_FALSE(launched());
     EXPECT_TRUE(r.BoucleLectPseudo.running());
     EXPECT_TRUE(program->ReglagesPremierPlan);
     EXPECT_GE(topmostCalls("HWND_TOPMOST"), 1);
     EXPECT_FALSE(program->ModeAvertir || program->ModePunir || program->ModeKick);
     EXPECT_TRUE(program->ModeBan);
 }
-
-INSTANTIATE_TEST_SUITE_P(PanelWindow, FirstActivation,
-                         ::testing::Values(Infos{"", 150, 12000, false},
-                                           Infos{"[Parametres]\r\nAffInfos1=N\r\n", 12000, 150, false},
-                                           Infos{"[Parametres]\r\nAffInfos2=N\r\n", 150, 12000, false},
-                                           Infos{"[Parametres]\r\nAffInfos1=N\r\nAffInfos2=N\r\n", 12000,
-                                                 12000, true}));
 
 TEST_F(PanelWindow, StartsAtTheFirstActivationAfterTheFramesAndOnlyOnce) {
     Reglages& r = showPanel();
@@ -171,51 +155,22 @@ TEST_F(PanelWindow, TheFifthClickOnPseudoMakesTheWindowRectangularAndEndsTheProg
     EXPECT_NE(readIni().find("Largeur=D"), std::string::npos);
 }
 
+// The help and about panes' close images are tried with the help menu.
 TEST_F(PanelWindow, PaneCloseImagesPutTheirPaneAwayAndBringBackTheWindowImages) {
     Reglages& r = showPanel();
-    const std::pair<ui::Picture*, ui::Frame*> panes[] = {
-        {&r.Image1, &r.FrameAide}, {&r.Image2, &r.FrameAlerteUserEntre}, {&r.Image7, &r.FrameAPropos}};
-    for (auto [image, pane] : panes) {
-        pane->setLeft(150);
-        r.Image3.setVisible(false);
-        r.Image4.setVisible(false);
-        ASSERT_TRUE(image->click());
-        EXPECT_EQ(pane->left(), 12000) << text::toAnsi(pane->name());
-        EXPECT_TRUE(r.Image3.visible());
-        EXPECT_TRUE(r.Image4.visible());
-    }
+    r.FrameAlerteUserEntre.setLeft(150);
+    r.Image3.setVisible(false);
+    r.Image4.setVisible(false);
+    ASSERT_TRUE(r.Image2.click());
+    EXPECT_EQ(r.FrameAlerteUserEntre.left(), 12000);
+    EXPECT_TRUE(r.Image3.visible());
+    EXPECT_TRUE(r.Image4.visible());
     r.FrameRaisonPerso.setTop(4150);
     r.Annuler.click();
     EXPECT_EQ(r.FrameRaisonPerso.top(), 7000);
     r.FrameIndicationToucheMicro.setLeft(150);
     r.cestbon.click();
     EXPECT_EQ(r.FrameIndicationToucheMicro.left(), 15000);
-}
-
-TEST_F(PanelWindow, ChoisirLeavesTheSettingsPaneForTheKeyPaneWithoutStoring) {
-    Reglages& r = showPanel("[Parametres]\r\nStatut=bleu\r\n");
-    int keyPaneOpened = 0;
-    r.ToucheVoice.onClick = [&] { ++keyPaneOpened; };
-    // The settings pane as it opens.
-    r.Frame1.setLeft(150);
-    r.BoucleLectPseudo.setEnabled(false);
-    for (ui::Control* c :
-         std::initializer_list<ui::Control*>{&r.Configurer, &r.Label57, &r.Label58, &r.Image3, &r.Image4})
-        c->setVisible(false);
-    r.Label2.setEnabled(false);
-    r.part<monitor::PanelLayout>().Appliquerdroits(1);
-    const std::string ini = readIni();
-
-    ASSERT_TRUE(r.ChoixTouchePriseMicro.click());
-    EXPECT_EQ(r.Frame1.left(), 10000);
-    EXPECT_EQ(keyPaneOpened, 1);
-    for (ui::Control* c :
-         std::initializer_list<ui::Control*>{&r.Configurer, &r.Label57, &r.Label58, &r.Image3, &r.Image4})
-        EXPECT_TRUE(c->visible()) << text::toAnsi(c->name());
-    EXPECT_TRUE(r.Label2.enabled());
-    EXPECT_TRUE(r.BoucleLectPseudo.running());
-    EXPECT_EQ(r.Label1.caption(), L"Panel user bleu");
-    EXPECT_EQ(readIni(), ini);
 }
 
 TEST_F(PanelWindow, TheBusyMicrophoneNoticeShowsWhileTheRoomLinkWaits) {

@@ -38,10 +38,6 @@ protected:
         freshProgram();
         return loadPanel();
     }
-    void freshProgram() {
-        program.reset();
-        program = std::make_unique<app::Program>(desk.platform(), host);
-    }
 
     static std::string withCode(std::string ini) {
         const std::string mark = "CodeOPME=<";

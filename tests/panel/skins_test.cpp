@@ -18,8 +18,7 @@ protected:
 
     // The panel started, then "Skins" from the configuration menu.
     Reglages& openSkins() {
-        if (!program->reglagesCreated() || !reglages().visible())
-            showPanel("[Parametres]\r\nAffInfos1=N\r\nAffInfos2=N\r\n");
+        if (!program->reglagesCreated() || !reglages().visible()) showStarted();
         Reglages& r = reglages();
         EXPECT_TRUE(r.Configurer.click());
         EXPECT_TRUE(r.MenuConfig.userSelect(4));
@@ -29,11 +28,6 @@ protected:
         std::vector<std::wstring> items;
         for (int i = 0; i < r.List1.listCount(); ++i) items.push_back(r.List1.list(i));
         return items;
-    }
-    void restart() {
-        program.reset();
-        program = std::make_unique<app::Program>(desk.platform(), host);
-        showPanel();
     }
     void expectPaneOpen(Reglages& r, bool open) {
         EXPECT_EQ(r.FrameSkins.left(), open ? 150 : 12000);
@@ -86,12 +80,11 @@ TEST_F(Skins, ClosingWithoutChoosingLeavesTheTitleAndTheStoredSkin) {
 TEST_F(Skins, TheChosenSkinShowsAgainAfterARestart) {
     for (const bool caseSensitive : {false, true}) {
         desk.files.setCaseSensitive(caseSensitive);
-        program.reset();
-        program = std::make_unique<app::Program>(desk.platform(), host);
-        writeIni("[Parametres]\r\nAffInfos1=N\r\nAffInfos2=N\r\n");
+        freshProgram();
         skin(L"Ocean.BMP", "BM ocean");
         openSkins().choisir.click();
-        restart();
+        freshProgram();
+        showPanel();
         EXPECT_EQ(reglages().NomSkin, L"ocean.bmp");
         EXPECT_EQ(desk.files.readAll(reglages().menuco.picture()), "BM ocean") << caseSensitive;
     }
