@@ -31,6 +31,16 @@ struct Shown {
     std::array<ui::Color, 4> signals;
 };
 
+// The pane in view locks the panel: no menu titles, window images, nickname box nor pick-up.
+void expectPaneOpen(const Reglages& r, bool open) {
+    EXPECT_EQ(r.Frame1.left(), open ? 150 : 10000);
+    for (const ui::Control* c : std::initializer_list<const ui::Control*>{&r.Configurer, &r.Label57,
+                                                                          &r.Label58, &r.Image3, &r.Image4})
+        EXPECT_EQ(c->visible(), !open) << text::toAnsi(c->name());
+    EXPECT_EQ(r.Label2.enabled(), !open);
+    EXPECT_EQ(r.BoucleLectPseudo.running(), !open);
+}
+
 void PrintTo(const Shown& s, std::ostream* os) {
     *os << s.parametres;
 }
@@ -40,12 +50,7 @@ class Opening : public SettingsPaneTest, public ::testing::WithParamInterface<Sh
 TEST_P(Opening, ShowsTheSettingsInForceAndLocksThePanel) {
     const Shown& s = GetParam();
     Reglages& r = openPane(s.parametres);
-    EXPECT_EQ(r.Frame1.left(), 150);
-    EXPECT_FALSE(r.BoucleLectPseudo.running());
-    for (const ui::Control* c : std::initializer_list<const ui::Control*>{&r.Configurer, &r.Label57,
-                                                                          &r.Label58, &r.Image3, &r.Image4})
-        EXPECT_FALSE(c->visible()) << text::toAnsi(c->name());
-    EXPECT_FALSE(r.Label2.enabled());
+    expectPaneOpen(r, true);
 
     EXPECT_EQ(r.AvecAccueil.value(), s.avecAccueil);
     EXPECT_EQ(r.SansAccueil.value(), !s.avecAccueil);
@@ -169,12 +174,7 @@ TEST_P(LeavingThePane, GivesThePanelBackLaidOutForTheLevel) {
     ASSERT_TRUE(r.Statut(4).click());  // "OP+"
     const std::string ini = readIni();
     ASSERT_TRUE(w.leave(r));
-    EXPECT_EQ(r.Frame1.left(), 10000);
-    for (const ui::Control* c : std::initializer_list<const ui::Control*>{&r.Configurer, &r.Label57,
-                                                                          &r.Label58, &r.Image3, &r.Image4})
-        EXPECT_TRUE(c->visible()) << text::toAnsi(c->name());
-    EXPECT_TRUE(r.Label2.enabled());
-    EXPECT_TRUE(r.BoucleLectPseudo.running());
+    expectPaneOpen(r, false);
     EXPECT_EQ(r.Label1.caption(), w.heading);
     if (w.stores) {
         EXPECT_EQ(stored(L"Statut"), L"opplus");
