@@ -246,13 +246,5 @@ TEST(Properties, AFrameCannotHoldItselfOrAControlOfAnotherForm) {
     EXPECT_THROW(s.form.Label1.setContainer(&other.Frame1), text::RuntimeError);
 }
 
-TEST(Properties, DefaultColoursAreTheSystemOnesOfEachKind) {
-    Shown s;
-    EXPECT_EQ(s.form.Label1.backColor(), colors::kButtonFace);
-    EXPECT_EQ(s.form.Text1.backColor(), colors::kWindow);
-    EXPECT_EQ(s.form.Text1.foreColor(), colors::kWindowText);
-    EXPECT_TRUE(colors::isSystem(s.form.Label1.foreColor()));
-}
-
 }  // namespace
 }  // namespace wardo::ui::testing
