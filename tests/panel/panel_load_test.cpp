@@ -132,25 +132,23 @@ INSTANTIATE_TEST_SUITE_P(
                                       EXPECT_EQ(p.NiveauStatut, 0);
                                       EXPECT_EQ(r.Label1.caption(), L"Panel user noir");
                                   }},
-                      StoredValue{"ToucheMicro=0",
-                                  [](P p, R) {
-                                      EXPECT_EQ(p.CodeToucheMicro, 0);
-                                      EXPECT_TRUE(p.ToucheMicroActive);
-                                  }},
-                      StoredValue{"ToucheMicro=18", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 18); }},
-                      StoredValue{"ToucheMicro=38.5", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 38); }},
-                      StoredValue{"ToucheMicro=37.5", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 38); }},
-                      StoredValue{"ToucheMicro=Alt", [](P p, R) { EXPECT_EQ(p.CodeToucheMicro, 0); }},
-                      // Too large for any key code: no key, and the load goes on.
-                      StoredValue{"ToucheMicro=99999999999",
-                                  [](P p, R r) {
-                                      EXPECT_EQ(p.CodeToucheMicro, 0);
-                                      EXPECT_TRUE(p.BipActif);
-                                      EXPECT_EQ(r.Label1.caption(), L"Panel admin");
-                                  }},
                       StoredValue{"AvecBip=non", [](P p, R) { EXPECT_TRUE(p.BipActif); }},
                       StoredValue{"Largeur=D", [](P, R r) { EXPECT_FALSE(r.region().set); }},
                       StoredValue{"Largeur=d", [](P, R r) { EXPECT_TRUE(r.region().set); }}));
+
+// The push-to-talk key's code, rounded to the nearest even; anything else is no key, and the load goes on.
+TEST_F(PanelLoad, TheStoredKeyCodeIsRoundedOrNoKey) {
+    const std::pair<const char*, int> cases[] = {{"0", 0},     {"18", 18}, {"38.5", 38},
+                                                 {"37.5", 38}, {"Alt", 0}, {"99999999999", 0}};
+    for (const auto& [stored, code] : cases) {
+        freshProgram();
+        Reglages& r = loadPanel(std::string("[Parametres]\r\nToucheMicro=") + stored + "\r\n");
+        EXPECT_EQ(program->CodeToucheMicro, code) << stored;
+        EXPECT_TRUE(program->ToucheMicroActive) << stored;
+        EXPECT_TRUE(program->BipActif) << stored;
+        EXPECT_EQ(r.Label1.caption(), L"Panel admin") << stored;
+    }
+}
 
 // A skin that is gone or is no bitmap keeps the title's own picture, and every later step still runs.
 TEST_F(PanelLoad, AMissingOrDamagedSkinKeepsTheTitlePictureAndTheLoadGoesOn) {
