@@ -173,8 +173,13 @@ TEST_F(Pickers, PressStartsTheDragWithTheHandFromBesideTheProgram) {
     EXPECT_EQ(picker.mousePointer(), 0);
 }
 
-TEST_F(Pickers, FailedAutomaticAttachOpensThePickerWhichAttachesAndShowsThePanel) {
+// Whether or not the room then shows the typed phrase, the panel shows; without it, no nickname.
+class AfterAFailedAttach : public Pickers, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(AfterAFailedAttach, ThePickerOpensOnTopAttachesAndShowsThePanel) {
+    const bool phraseShows = GetParam();
     auto& r = openRoom({.browserClass = "Navigateur"});
+    r.model().showsUserLines = phraseShows;
     startUp();
     desk.loop.runFor(1000);
     dragLater(program->connexMan(), kOnPanel);
@@ -192,19 +197,12 @@ TEST_F(Pickers, FailedAutomaticAttachOpensThePickerWhichAttachesAndShowsThePanel
     EXPECT_EQ(link().HandlePanneauChat, r.panel());
     EXPECT_FALSE(program->connexMan().visible());
     EXPECT_FALSE(principale().visible());
-    EXPECT_EQ(program->PseudoRobot, L"Zorro_75");
+    EXPECT_EQ(program->PseudoRobot, phraseShows ? L"Zorro_75" : L"");
     EXPECT_TRUE(reglages().visible());
 }
 
-TEST_F(Pickers, PickerAttachWithoutANicknameStillShowsThePanel) {
-    auto& r = openRoom({.browserClass = "Navigateur"});
-    r.model().showsUserLines = false;  // the phrase never shows in the room
-    startUp();
-    dragLater(program->connexMan(), kOnPanel);
-    principale().Connexionroom.click();
-    EXPECT_EQ(program->PseudoRobot, L"");
-    EXPECT_TRUE(reglages().visible());
-}
+INSTANTIATE_TEST_SUITE_P(PhraseShownOrNot, AfterAFailedAttach, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "PhraseShown" : "PhraseNeverShown"; });
 
 struct SecondPickerRelease {
     const char* name;

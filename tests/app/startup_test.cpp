@@ -49,18 +49,13 @@ TEST_F(StartUp, StoredPhraseIsLowerCasedOrReplacedWhenRefused) {
 TEST_F(StartUp, WatchedNicknamesTakeTheFlagBeforeTheFirstBar) {
     writeIni("[Alertes]\r\n1=1|Bob\r\n2=0|Al|ice\r\n3=Carl\r\n5=1|\r\n");
     startUp();
-    const auto& a = program->PseudosAlerte;
-    EXPECT_EQ(a[1].Actif, L"1");
-    EXPECT_EQ(a[1].Pseudo, L"Bob");
-    EXPECT_EQ(a[2].Actif, L"0");
-    EXPECT_EQ(a[2].Pseudo, L"Al|ice");
-    // A hand-edited slot without its flag keeps the nickname with its alert off.
-    EXPECT_EQ(a[3].Actif, L"0");
-    EXPECT_EQ(a[3].Pseudo, L"Carl");
-    EXPECT_EQ(a[4].Actif, L"0");
-    EXPECT_EQ(a[4].Pseudo, L"");
-    EXPECT_EQ(a[5].Actif, L"1");
-    EXPECT_EQ(a[5].Pseudo, L"");
+    // {flag, nickname}; a hand-edited slot without its flag keeps the nickname with its alert off.
+    const std::pair<std::wstring, std::wstring> slots[] = {
+        {L"1", L"Bob"}, {L"0", L"Al|ice"}, {L"0", L"Carl"}, {L"0", L""}, {L"1", L""}};
+    for (size_t i = 1; i <= 5; ++i) {
+        const auto& a = program->PseudosAlerte[i];
+        EXPECT_EQ(std::pair(a.Actif, a.Pseudo), slots[i - 1]) << i;
+    }
 }
 
 TEST_F(StartUp, SlotEmptiedDuringTheRunIsClearedAtTheNextReload) {
