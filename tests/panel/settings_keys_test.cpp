@@ -155,14 +155,6 @@ INSTANTIATE_TEST_SUITE_P(
                              [](Reglages&) {},
                              {},
                              [](P p, R) { EXPECT_EQ(p.CodeOpme, L"ancien code"); }},
-                      KeyRow{"CodeOPME typed",
-                             "CodeOPME=<ancien code>\r\n",
-                             [](Reglages& r) {
-                                 r.saisieCodeOPME.click();
-                                 r.saisieCodeOPME.userSetText(L"nouveau");
-                             },
-                             {},
-                             [](P p, R) { EXPECT_EQ(p.CodeOpme, L"nouveau"); }},
                       KeyRow{"CodeOPME erased",
                              "CodeOPME=<ancien code>\r\n",
                              [](Reglages& r) { r.saisieCodeOPME.click(); },
