@@ -1,5 +1,6 @@
 // The command menus at every level: each entry of MenuCdesSupp, of the room menu and of the list menu,
-// the line it types and its pause; unknown and empty entries do nothing; a menu stays open.
+// the line it types and its pause, never going to the task bar; unknown and empty entries do nothing; a
+// menu stays open.
 #include "commands/command_menus.h"
 
 #include "attached_panel_fixture.h"
@@ -14,7 +15,7 @@ using panel::testing::Typed;
 class CommandMenus : public AttachedPanelTest {
 protected:
     panel::Reglages& startAtLevel(int niveau) {
-        startPanel();
+        startPanel("RetBarreTaches=O\r\n");
         return atLevel(niveau);
     }
     panel::Reglages& atLevel(int niveau) {
@@ -62,7 +63,7 @@ const std::map<std::wstring, Effet>& effets() {
 }
 
 TEST_F(CommandMenus, EveryEntryOfTheCommandMenuAtEveryLevel) {
-    startPanel();
+    startPanel("RetBarreTaches=O\r\n");
     for (int niveau : {1, 2, 3, 4, 0}) {
         SCOPED_TRACE(niveau);
         panel::Reglages& r = atLevel(niveau);
@@ -79,6 +80,7 @@ TEST_F(CommandMenus, EveryEntryOfTheCommandMenuAtEveryLevel) {
             EXPECT_EQ(r.MenuCdesSupp.visible(), e.opens.empty());
             EXPECT_EQ(r.MenuSalles.visible(), e.opens == "MenuSalles");
             EXPECT_EQ(r.MenuListes.visible(), e.opens == "MenuListes");
+            EXPECT_EQ(r.windowState(), ui::WindowState::Normal);
             if (e.opens == "MenuListes") {
                 EXPECT_EQ(r.MenuListes.listCount(), 6) << "the same at every level";
             }
@@ -140,6 +142,7 @@ TEST_F(CommandMenus, EachSubMenuEntryTypesItsLineThenWaitsHalfASecond) {
             EXPECT_EQ(typed(), (std::vector<Typed>{{line, 0}}));
             EXPECT_EQ(elapsed(), 650);
             EXPECT_TRUE(menu->visible());
+            EXPECT_EQ(r.windowState(), ui::WindowState::Normal);
         }
         EXPECT_EQ(entries(*menu), expected);
         EXPECT_EQ(menu->left(), 1680);

@@ -64,24 +64,18 @@ TEST_P(Sends, TypeThePrefixTheTextAndTheSignatureThenHide) {
     EXPECT_EQ(reglages().windowState(), ui::WindowState::Normal);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    GroupMessages, Sends,
-    ::testing::Values(
-        Send{L"Envoi aux bleus ", L"Salut", L"Robo", {L"/msg 'F' Message aux bleus : Salut (de Robo)"}},
-        Send{L"Envoi aux rouges",
-             L"Réunion à 20h",
-             L"Robo",
-             {L"/msg 'W' Message aux rouges : Réunion à 20h (de Robo)"}},
-        Send{L"Envoi aux verts + rouges",
-             L" deux  blancs ",
-             L"Robo",
-             {L"/msg 'OPW' Message aux verts et rouges :  deux  blancs  (de Robo)"}},
-        Send{L"Envoi à toutes couleurs",
-             L"Bonsoir",
-             L"Robo",
-             {L"/msg 'FOPW' Message à tous sauf aux noirs : Bonsoir (de Robo)"}},
-        Send{L"Envoi à toutes couleurs", L"", L"Robo", {}},
-        Send{L"Envoi aux bleus ", L"Coucou", L"", {L"/msg 'F' Message aux bleus : Coucou (de )"}}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(GroupMessages, Sends, ::testing::Values(
+    Send{L"Envoi aux bleus ", L"Salut", L"Robo", {L"/msg 'F' Message aux bleus : Salut (de Robo)"}},
+    Send{L"Envoi aux rouges", L"Réunion à 20h", L"Robo",
+         {L"/msg 'W' Message aux rouges : Réunion à 20h (de Robo)"}},
+    Send{L"Envoi aux verts + rouges", L" deux  blancs ", L"Robo",
+         {L"/msg 'OPW' Message aux verts et rouges :  deux  blancs  (de Robo)"}},
+    Send{L"Envoi à toutes couleurs", L"Bonsoir", L"Robo",
+         {L"/msg 'FOPW' Message à tous sauf aux noirs : Bonsoir (de Robo)"}},
+    Send{L"Envoi à toutes couleurs", L"", L"Robo", {}},
+    Send{L"Envoi aux bleus ", L"Coucou", L"", {L"/msg 'F' Message aux bleus : Coucou (de )"}}));
+// clang-format on
 
 TEST_F(GroupMessagesTest, TheTaskBarOptionMinimisesThePanelAfterEverySendEvenAnEmptyOne) {
     program->RetourBarreTachesActif = true;

@@ -77,94 +77,53 @@ void otherLeaves(MicrophoneTest& m) {
     m.desk.loop.runFor(10);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Microphone, MicrophoneTransition,
-    ::testing::Values(Transition{"KeyOnFreeTakes",
-                                 From::Free,
-                                 key,
-                                 {{1000, 50}},
-                                 1,
-                                 true,
-                                 Mic::User,
-                                 [](R r, P) { EXPECT_FALSE(r.TimerToucheMicro.running()); }},
-                      Transition{"KeyOnBusyWaits",
-                                 From::Busy,
-                                 key,
-                                 {{300, 500}},
-                                 0,
-                                 false,
-                                 Mic::Other,
-                                 [](R r, P) { EXPECT_TRUE(r.TimerToucheMicro.running()); }},
-                      Transition{"KeyOnHeldReleases",
-                                 From::Held,
-                                 key,
-                                 {{500, 50}},
-                                 1,
-                                 false,
-                                 Mic::Free,
-                                 [](R, P p) { EXPECT_FALSE(p.BipPriseDonne); }},
-                      Transition{"KeyWaitTakesOnceFree",
-                                 From::KeyWait,
-                                 otherLeaves,
-                                 {{1000, 50}},
-                                 1,
-                                 true,
-                                 Mic::User,
-                                 [](R r, P) { EXPECT_FALSE(r.TimerToucheMicro.running()); }},
-                      Transition{"KeyWaitGivesUp",
-                                 From::KeyWait,
-                                 [](MicrophoneTest& m) { m.desk.loop.runFor(21100); },
-                                 {{300, 500}},
-                                 0,
-                                 false,
-                                 Mic::Other,
-                                 [](R r, P p) {
-                                     EXPECT_FALSE(r.TimerToucheMicro.running());
-                                     EXPECT_FALSE(p.ToucheMicroEnfoncee);
-                                 }},
-                      Transition{"VoicePrioStartsThePriorityWait",
-                                 From::Held,
-                                 [](MicrophoneTest& m) {
-                                     m.reglages().microprio.click();
-                                     m.desk.loop.runFor(100);
-                                 },
-                                 {},
-                                 0,
-                                 true,
-                                 Mic::User,
-                                 [](R r, P) {
-                                     EXPECT_TRUE(r.PriseMicro.running());
-                                     EXPECT_EQ(r.microprio.caption(), L"Attente ...");
-                                 }},
-                      Transition{"PriorityWaitTakesOnceFree",
-                                 From::PriorityWait,
-                                 otherLeaves,
-                                 {{1000, 50}},
-                                 1,
-                                 true,
-                                 Mic::User,
-                                 [](R r, P) {
-                                     EXPECT_FALSE(r.PriseMicro.running());
-                                     EXPECT_TRUE(r.AttenteLacheMicro.running());
-                                     EXPECT_FALSE(r.microprio.enabled());
-                                     EXPECT_EQ(r.microprio.caption(), L"Micro svp !");
-                                 }},
-                      Transition{"ReleaseWatchHandsTheCountdown",
-                                 From::ReleaseWatch,
-                                 [](MicrophoneTest& m) {
-                                     m.room().pressMic();  // the user's own click in the room
-                                     m.desk.loop.runFor(50);
-                                 },
-                                 {},
-                                 1,
-                                 true,
-                                 Mic::Free,  // MicroPris stays until the poller sees the microphone free
-                                 [](R r, P p) {
-                                     EXPECT_FALSE(r.AttenteLacheMicro.running());
-                                     EXPECT_TRUE(p.DecompteVoicePrio);
-                                     EXPECT_EQ(p.CompteurVoicePrio, 0);
-                                 }}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Microphone, MicrophoneTransition, ::testing::Values(
+    Transition{"KeyOnFreeTakes", From::Free, key, {{1000, 50}}, 1, true, Mic::User,
+               [](R r, P) { EXPECT_FALSE(r.TimerToucheMicro.running()); }},
+    Transition{"KeyOnBusyWaits", From::Busy, key, {{300, 500}}, 0, false, Mic::Other,
+               [](R r, P) { EXPECT_TRUE(r.TimerToucheMicro.running()); }},
+    Transition{"KeyOnHeldReleases", From::Held, key, {{500, 50}}, 1, false, Mic::Free,
+               [](R, P p) { EXPECT_FALSE(p.BipPriseDonne); }},
+    Transition{"KeyWaitTakesOnceFree", From::KeyWait, otherLeaves, {{1000, 50}}, 1, true, Mic::User,
+               [](R r, P) { EXPECT_FALSE(r.TimerToucheMicro.running()); }},
+    Transition{"KeyWaitGivesUp", From::KeyWait, [](MicrophoneTest& m) { m.desk.loop.runFor(21100); },
+               {{300, 500}}, 0, false, Mic::Other,
+               [](R r, P p) {
+                   EXPECT_FALSE(r.TimerToucheMicro.running());
+                   EXPECT_FALSE(p.ToucheMicroEnfoncee);
+               }},
+    Transition{"VoicePrioStartsThePriorityWait", From::Held,
+               [](MicrophoneTest& m) {
+                   m.reglages().microprio.click();
+                   m.desk.loop.runFor(100);
+               },
+               {}, 0, true, Mic::User,
+               [](R r, P) {
+                   EXPECT_TRUE(r.PriseMicro.running());
+                   EXPECT_EQ(r.microprio.caption(), L"Attente ...");
+               }},
+    Transition{"PriorityWaitTakesOnceFree", From::PriorityWait, otherLeaves, {{1000, 50}}, 1, true, Mic::User,
+               [](R r, P) {
+                   EXPECT_FALSE(r.PriseMicro.running());
+                   EXPECT_TRUE(r.AttenteLacheMicro.running());
+                   EXPECT_FALSE(r.microprio.enabled());
+                   EXPECT_EQ(r.microprio.caption(), L"Micro svp !");
+               }},
+    // The user's own click in the room; MicroPris stays until the poller sees the microphone free.
+    Transition{"ReleaseWatchHandsTheCountdown", From::ReleaseWatch,
+               [](MicrophoneTest& m) {
+                   m.room().pressMic();
+                   m.desk.loop.runFor(50);
+               },
+               {}, 1, true, Mic::Free,
+               [](R r, P p) {
+                   EXPECT_FALSE(r.AttenteLacheMicro.running());
+                   EXPECT_TRUE(p.DecompteVoicePrio);
+                   EXPECT_EQ(p.CompteurVoicePrio, 0);
+               }}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(MicrophoneTest, HoldingTheKeyActsOnceAndTheNextPressNeedsItSeenUp) {
     start();
@@ -204,38 +163,35 @@ TEST_F(MicrophoneTest, ASecondPressDuringAWaitRestartsIt) {
     EXPECT_LE(gaveUp - second, 21010);
 }
 
-// The clock is read in whole seconds: a press anywhere in second 10 waits until 31.0.
-class GiveUp : public MicrophoneTest, public ::testing::WithParamInterface<int> {};
+// The clock is read in whole seconds: a press anywhere in a second gives up 21 seconds after that second
+// began, across midnight too.
+struct PressAt {
+    const char* name;
+    int hour, minute, second, intoMs;
+};
 
-TEST_P(GiveUp, AtSecond31ForAPressInSecond10) {
+class GiveUp : public MicrophoneTest, public ::testing::WithParamInterface<PressAt> {};
+
+TEST_P(GiveUp, TwentyOneSecondsAfterTheStartOfTheSecondOfThePress) {
+    const PressAt& p = GetParam();
     start();
     room().otherTakesMic();
-    desk.loop.setTimeOfDay(0, 0, 10);
-    const std::int64_t ten = desk.loop.nowMs();
-    desk.loop.runFor(GetParam());
+    desk.loop.setTimeOfDay(p.hour, p.minute, p.second);
+    const std::int64_t secondStart = desk.loop.nowMs();
+    desk.loop.runFor(p.intoMs);
     pressKey();
-    ASSERT_LT(lastToneAt(300) - ten, 1000) << "the press is seen within second 10";
+    ASSERT_LT(lastToneAt(300) - secondStart, 1000) << "the press is seen within its second";
     desk.loop.runFor(22000);
     const std::int64_t gaveUp = lastToneAt(300);
-    EXPECT_GE(gaveUp - ten, 21000);
-    EXPECT_LE(gaveUp - ten, 21010);
+    EXPECT_GE(gaveUp - secondStart, 21000);
+    EXPECT_LE(gaveUp - secondStart, 21010);
 }
 
-INSTANTIATE_TEST_SUITE_P(PressAt, GiveUp, ::testing::Values(0, 890),
-                         [](const auto& info) { return "10s" + std::to_string(info.param) + "ms"; });
-
-TEST_F(MicrophoneTest, APressTenSecondsBeforeMidnightGivesUpAfterIt) {
-    start();
-    room().otherTakesMic();
-    desk.loop.setTimeOfDay(23, 59, 50);
-    pressKey();
-    const std::int64_t pressed = lastToneAt(300);
-    desk.loop.runFor(22000);
-    const std::int64_t gaveUp = lastToneAt(300);
-    EXPECT_GE(gaveUp - pressed, 20000);
-    EXPECT_LE(gaveUp - pressed, 21010);
-    EXPECT_EQ(desk.loop.timeOfDay().substr(0, 6), L"00:00:");
-}
+INSTANTIATE_TEST_SUITE_P(PressAt, GiveUp,
+                         ::testing::Values(PressAt{"Second10", 0, 0, 10, 0},
+                                           PressAt{"Second10Late", 0, 0, 10, 890},
+                                           PressAt{"TenSecondsBeforeMidnight", 23, 59, 50, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MicrophoneTest, TheTakeBeepSoundsOncePerTake) {
     start();
@@ -267,6 +223,25 @@ TEST_F(MicrophoneTest, WithoutTheBeepOptionOnlyTheBusyTonesSound) {
     EXPECT_EQ(room().mic(), Mic::User);
     EXPECT_EQ(room().micPresses(), 3);
     EXPECT_EQ(tones(), (std::vector<Tone>{{300, 500}, {300, 500}}));
+}
+
+// "Voice prio": the take follows the release within one 10 ms tick, however long the wait.
+TEST_F(MicrophoneTest, VoicePrioWaitsWithoutLimitAndTakesWithinATickOfTheRelease) {
+    Reglages& r = start();
+    room().otherTakesMic();
+    r.microprio.click();
+    desk.loop.runFor(60000);
+    r.microprio.click();  // changes nothing
+    EXPECT_EQ(r.microprio.caption(), L"Attente ...");
+    EXPECT_TRUE(r.microprio.enabled());
+    EXPECT_EQ(room().micPresses(), 0);
+
+    room().otherReleasesMic();
+    desk.loop.runFor(10);
+    EXPECT_EQ(room().mic(), Mic::User);
+    EXPECT_EQ(room().micPresses(), 1);
+    desk.loop.runFor(5000);
+    EXPECT_EQ(r.microprio.caption(), L"Micro svp !") << "until the microphone is released";
 }
 
 }  // namespace

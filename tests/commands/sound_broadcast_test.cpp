@@ -159,69 +159,27 @@ TEST_P(Broadcasts, GoThroughTheWaitTheTakeThePlayAndTheRelease) {
     EXPECT_FALSE(program->MicroPris || program->BipPriseDonne);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SoundBroadcast, Broadcasts,
-    ::testing::Values(
-        Broadcast{"FreeMicrophone",
-                  0,
-                  false,
-                  0,
-                  0,
-                  0,
-                  0,
-                  {"1 Frame2 10000", "2 press", "2 play fanfare.wav", "1002 press"},
-                  Mic::Free},
-        Broadcast{"LowerCaseAnnulerIsASound",
-                  4,
-                  false,
-                  0,
-                  0,
-                  0,
-                  0,
-                  {"1 Frame2 10000", "2 press", "2 play annule.wav", "1002 press"},
-                  Mic::Free},
-        // No title, no file: the folder itself is played.
-        Broadcast{"EmptySlot",
-                  3,
-                  false,
-                  0,
-                  0,
-                  0,
-                  0,
-                  {"1 Frame2 10000", "2 press", "2 play ", "1002 press"},
-                  Mic::Free},
-        Broadcast{"BusyThenFree",
-                  0,
-                  true,
-                  0,
-                  2000,
-                  0,
-                  0,
-                  {"1 Frame2 480", "2000 Frame2 10000", "2001 press", "2001 play fanfare.wav", "3001 press"},
-                  Mic::Free},
-        Broadcast{
-            "CancelledWhileBusy", 0, true, 0, 0, 700, 0, {"1 Frame2 480", "700 Frame2 10000"}, Mic::Other},
-        // The user holds the microphone already: played at once, the microphone never pressed.
-        Broadcast{"SendNow",
-                  0,
-                  true,
-                  0,
-                  0,
-                  0,
-                  700,
-                  {"1 Frame2 480", "700 Frame2 10000", "701 play fanfare.wav"},
-                  Mic::Other},
-        // The room opens the microphone 300 ms after the press: the sound waits for it, and the release
-        // finds it taken.
-        Broadcast{"SlowRoom",
-                  0,
-                  false,
-                  300,
-                  0,
-                  0,
-                  0,
-                  {"1 Frame2 10000", "2 press", "302 play fanfare.wav", "1302 press"},
-                  Mic::Free}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(SoundBroadcast, Broadcasts, ::testing::Values(
+    Broadcast{"FreeMicrophone", 0, false, 0, 0, 0, 0,
+              {"1 Frame2 10000", "2 press", "2 play fanfare.wav", "1002 press"}, Mic::Free},
+    Broadcast{"LowerCaseAnnulerIsASound", 4, false, 0, 0, 0, 0,
+              {"1 Frame2 10000", "2 press", "2 play annule.wav", "1002 press"}, Mic::Free},
+    // No title, no file: the folder itself is played.
+    Broadcast{"EmptySlot", 3, false, 0, 0, 0, 0,
+              {"1 Frame2 10000", "2 press", "2 play ", "1002 press"}, Mic::Free},
+    Broadcast{"BusyThenFree", 0, true, 0, 2000, 0, 0,
+              {"1 Frame2 480", "2000 Frame2 10000", "2001 press", "2001 play fanfare.wav", "3001 press"},
+              Mic::Free},
+    Broadcast{"CancelledWhileBusy", 0, true, 0, 0, 700, 0, {"1 Frame2 480", "700 Frame2 10000"}, Mic::Other},
+    // The user holds the microphone already: played at once, the microphone never pressed.
+    Broadcast{"SendNow", 0, true, 0, 0, 0, 700, {"1 Frame2 480", "700 Frame2 10000", "701 play fanfare.wav"},
+              Mic::Other},
+    // The room opens the microphone 300 ms after the press: the sound waits for it, and the release
+    // finds it taken.
+    Broadcast{"SlowRoom", 0, false, 300, 0, 0, 0,
+              {"1 Frame2 10000", "2 press", "302 play fanfare.wav", "1302 press"}, Mic::Free}));
+// clang-format on
 
 TEST_F(SoundBroadcastTest, TheProgramEndingDuringTheWaitPlaysNothingAndPressesNothing) {
     room.model().otherTakesMic();
