@@ -1,5 +1,5 @@
-// The panel laid out for each level, control by control, against the layout's own tables; and the five
-// level buttons of the settings pane.
+// The panel laid out for each level, control by control, whatever level came before; and the five level
+// buttons of the settings pane.
 #include "monitor/panel_layout.h"
 
 #include <map>
@@ -54,64 +54,33 @@ std::map<std::wstring, Place> places(int couperemet, int depunir, int coupemic, 
             {L"Reconnexion", {3105, 4725}}};
 }
 
+// The positions, menus and headings of each level as the user sees them.
+// clang-format off
 const Level kLevels[] = {
-    {1,
-     {L"Débannir", L"Passer OP simple", L"Passer OP plus", L"Envoyer code opme", L"Gestion des salles",
-      L"Banlist et oplist"},
-     1200,
-     L"Panel admin",
+    {1, {L"Débannir", L"Passer OP simple", L"Passer OP plus", L"Envoyer code opme", L"Gestion des salles",
+         L"Banlist et oplist"}, 1200, L"Panel admin",
      places(480, 480, 480, 1440, 480, 1440, {480, 4320}, {1440, 4320}, 480, 2400, 2400, 2400, {2400, 4320},
             {2400, 3915}),
-     true,
-     true,
-     true,
-     3915,
-     std::nullopt},
-    {2,
-     {L"Débannir", L"Envoyer code opme", L"Gestion des salles", L"Banlist et oplist"},
-     810,
+     true, true, true, 3915, std::nullopt},
+    {2, {L"Débannir", L"Envoyer code opme", L"Gestion des salles", L"Banlist et oplist"}, 810,
      L"Panel OP plus",
      places(480, 480, 480, 1440, 11480, 111440, {480, 4100}, {1440, 4100}, 480, 2400, 2400, 2400,
             {2400, 4320}, {2400, 3915}),
-     true,
-     true,
-     true,
-     3915,
-     std::nullopt},
-    {3,
-     {L"Envoyer code opme", L"Supprimer la salle", L"Banlist et oplist"},
-     615,
-     L"Panel opérateur",
+     true, true, true, 3915, std::nullopt},
+    {3, {L"Envoyer code opme", L"Supprimer la salle", L"Banlist et oplist"}, 615, L"Panel opérateur",
      places(480, 480, 480, 1440, 11480, 111440, {480, 4100}, {1440, 4100}, 480, 2400, 2400, 12400,
             {2400, 4100}, {2400, 3495}),
-     true,
-     true,
-     false,
-     3495,
-     1060},
-    {4,
-     {L"Envoyer code opme", L"Supprimer la salle"},
-     420,
-     L"Panel user bleu",
+     true, true, false, 3495, 1060},
+    {4, {L"Envoyer code opme", L"Supprimer la salle"}, 420, L"Panel user bleu",
      places(11480, 11480, 11480, 11440, 11480, 11440, {480, 14100}, {1440, 14100}, 480, 12400, 12400, 12400,
             {2400, 4100}, {2400, 3060}),
-     false,
-     false,
-     false,
-     3060,
-     1060},
-    {0,
-     {L"Envoyer code opme", L"Supprimer la salle"},
-     420,
-     L"Panel user noir",
+     false, false, false, 3060, 1060},
+    {0, {L"Envoyer code opme", L"Supprimer la salle"}, 420, L"Panel user noir",
      places(11480, 11480, 11480, 11440, 11480, 11440, {480, 14100}, {1440, 14100}, 11480, 12400, 12400, 12400,
             {2400, 4100}, {2400, 3060}),
-     false,
-     false,
-     false,
-     3060,
-     1060},
+     false, false, false, 3060, 1060},
 };
+// clang-format on
 
 // Level, then the level it is applied after.
 using Case = std::tuple<Level, int>;
