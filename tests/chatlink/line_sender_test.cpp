@@ -46,14 +46,6 @@ TEST_F(LineSender, HalfTypedUserTextIsReplacedAndNeverSent) {
     EXPECT_EQ(model().input(), L"");
 }
 
-TEST_F(LineSender, TwoLinesInARowAreAtLeast150MsApart) {
-    link.EnvoieChat(L"un");
-    link.EnvoieChat(L"deux");
-    auto sets = desk.windows.logFor(room.inputLine());
-    ASSERT_EQ(sets.size(), 2u);
-    EXPECT_GE(sets[1].timeMs - sets[0].timeMs, 150);
-}
-
 TEST_F(LineSender, TextGoesOutInTheAnsiCodePage) {
     link.EnvoieChat(L"Élodie à 5 € \u4e2d\u6587 \U0001F600!");
     EXPECT_EQ(desk.windows.log().front().text, "\xC9lodie \xE0 5 \x80 ?? ?!");
