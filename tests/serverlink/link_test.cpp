@@ -104,11 +104,6 @@ TEST_F(Link, NoFreePortEndsTheProgramAfterItsBox) {
     EXPECT_FALSE(desk.network.bound(1801));
 }
 
-TEST_F(Link, ServerIsTheLoopbackUnlessTheSettingsNameAnother) {
-    startUp();
-    EXPECT_EQ(principale().RemoteServeur(), kServeur);
-}
-
 TEST_F(Link, SettingsKeyPointsTheRobotAtAnotherServer) {
     startUp();
     const struct {
