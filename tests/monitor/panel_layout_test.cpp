@@ -173,40 +173,41 @@ TEST_F(LayoutOther, LetsPendingEventsRunOnceAtItsEnd) {
 constexpr ui::Color kWhite = 0xFFFFFF;
 constexpr ui::Color kDarkGreen = 0x004000;
 
-TEST_F(LayoutOther, LevelButtonsPaintTheChoiceAndSetTheWordWithoutStoringIt) {
+// A click on a level button paints it and sets its word, storing nothing and laying nothing out; AffStatut
+// paints the same from the word, exactly as written. Only "Rouge" has white text.
+TEST_F(LayoutOther, LevelButtonsPaintTheirLevelFromAClickOrFromTheWord) {
     panel::Reglages& r = showPanel();
     const std::string ini = readIni();
-    ASSERT_TRUE(r.Statut(5).click());
-    EXPECT_EQ(program->MotStatut, L"rouge");
-    EXPECT_EQ(r.Statut(5).backColor(), 0x0000FF);
-    EXPECT_EQ(r.Statut(5).foreColor(), kWhite);
-    r.Statut(3).click();
-    EXPECT_EQ(program->MotStatut, L"op");
-    EXPECT_EQ(r.Statut(5).backColor(), kWhite);
-    EXPECT_EQ(r.Statut(5).foreColor(), kDarkGreen);
-    EXPECT_EQ(r.Statut(3).backColor(), 0x80FF80);  // (128, 255, 128)
-    for (int i : {1, 2, 4}) EXPECT_EQ(r.Statut(i).backColor(), kWhite) << i;
+    auto expectPainted = [&](int chosen, ui::Color back) {
+        for (int i = 1; i <= 5; ++i) EXPECT_EQ(r.Statut(i).backColor(), i == chosen ? back : kWhite) << i;
+        EXPECT_EQ(r.Statut(5).foreColor(), chosen == 5 ? kWhite : kDarkGreen);
+    };
+    const struct {
+        int index;
+        const wchar_t* word;
+        ui::Color back;
+    } buttons[] = {{5, L"rouge", 0x0000FF},
+                   {1, L"noir", 0x808080},
+                   {2, L"bleu", 0xFFFF80},
+                   {3, L"op", 0x80FF80},  // (128, 255, 128)
+                   {4, L"opplus", 0x00FF00}};
+    for (const auto& b : buttons) {
+        SCOPED_TRACE(b.index);
+        ASSERT_TRUE(r.Statut(b.index).click());
+        EXPECT_EQ(program->MotStatut, b.word);
+        expectPainted(b.index, b.back);
+        r.Statut(b.index == 5 ? 1 : 5).click();
+        program->MotStatut = b.word;
+        reglages().part<PanelLayout>().AffStatut();
+        expectPainted(b.index, b.back);
+        EXPECT_EQ(program->MotStatut, b.word);
+    }
+    program->MotStatut = L"Rouge";
+    reglages().part<PanelLayout>().AffStatut();
+    expectPainted(0, kWhite);
     EXPECT_EQ(program->NiveauStatut, 1);
     EXPECT_EQ(r.Label1.caption(), L"Panel admin");
     EXPECT_EQ(readIni(), ini);
-}
-
-TEST_F(LayoutOther, AffStatutPaintsTheStoredWordAndNoneForAnUnknownOne) {
-    panel::Reglages& r = loadPanel();
-    const std::pair<const wchar_t*, std::array<ui::Color, 5>> cases[] = {
-        {L"noir", {0x808080, kWhite, kWhite, kWhite, kWhite}},
-        {L"bleu", {kWhite, 0xFFFF80, kWhite, kWhite, kWhite}},
-        {L"opplus", {kWhite, kWhite, kWhite, 0x00FF00, kWhite}},
-        {L"rouge", {kWhite, kWhite, kWhite, kWhite, 0x0000FF}},
-        {L"Rouge", {kWhite, kWhite, kWhite, kWhite, kWhite}},
-    };
-    for (const auto& [word, backs] : cases) {
-        program->MotStatut = word;
-        reglages().part<PanelLayout>().AffStatut();
-        for (int i = 1; i <= 5; ++i) EXPECT_EQ(r.Statut(i).backColor(), backs[i - 1]) << word << " " << i;
-        EXPECT_EQ(r.Statut(5).foreColor(), std::wstring(word) == L"rouge" ? kWhite : kDarkGreen) << word;
-        EXPECT_EQ(program->MotStatut, word);
-    }
 }
 
 }  // namespace
