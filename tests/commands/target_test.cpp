@@ -61,13 +61,5 @@ TEST_F(Target, WithoutATargetAButtonShowsTheWarningForOneSecondAndDoesNothing) {
     EXPECT_EQ(r.windowState(), ui::WindowState::Normal);
 }
 
-TEST_F(Target, WithATargetTheGuardAnswersAtOnce) {
-    panel::Reglages& r = startPanel();
-    r.Label2.setCaption(L"Bob");
-    EXPECT_TRUE(r.part<PseudoCible>().SiPseudo());
-    EXPECT_EQ(elapsed(), 0);
-    EXPECT_EQ(r.PseudoManquant.left(), 5720);
-}
-
 }  // namespace
 }  // namespace wardo::commands
