@@ -1,11 +1,11 @@
 // The panel started beside a simulated room, with the tones it beeps and the talk button's presses read
-// back. The room-text poller stays off: `pollerTick` does what its ticks do for the microphone and the
-// key, where a test wants them.
+// back. The room-text poller's timer stays off: `pollerTick` runs one of its ticks where a test wants it.
 #pragma once
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include "monitor/room_poller.h"
 #include "panel_fixture.h"
 #include "tools/room/sim_room.h"
 
@@ -37,12 +37,8 @@ public:
     }
     room::RoomModel& room() { return room_->model(); }
 
-    // What the room-text poller does at each tick for the microphone and the key.
-    void pollerTick() {
-        if (!program->room.MicroOccupe()) program->MicroPris = program->BipPriseDonne = false;
-        if (!desk.windows.keyDown(static_cast<int>(program->CodeToucheMicro)))
-            program->ToucheMicroEnfoncee = false;
-    }
+    // One tick of the room-text poller, which keeps the microphone and key latches in step.
+    void pollerTick() { reglages().part<monitor::RoomPoller>().Boucle_Timer(); }
     // The key held long enough for the 50 ms timer to see it, then let go.
     void pressKey(int vk = kDown, int holdMs = 60) {
         desk.windows.keyboard.press(vk);
