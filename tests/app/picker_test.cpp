@@ -50,20 +50,13 @@ protected:
     }
 
     // A user action at a virtual time to come, for the modal scenes.
-    void after(int ms, std::function<void()> action) {
-        auto id = std::make_shared<platform::TimerId>();
-        *id = desk.loop.startTimer(ms, [this, id, action] {
-            desk.loop.stopTimer(*id);
-            action();
-        });
-    }
 
     // The same drag, played by the user while a modal show runs: press at 100 ms, on `to` at 150 ms,
     // release at 400 ms.
     void dragLater(Picker& picker, Point to, bool onLabel = false) {
-        after(100, [&picker, onLabel] { mouse(picker, true, onLabel); });
-        after(150, [this, to] { desk.windows.setCursorPos(to); });
-        after(400, [&picker, onLabel] { mouse(picker, false, onLabel); });
+        desk.loop.at(100, [&picker, onLabel] { mouse(picker, true, onLabel); });
+        desk.loop.at(150, [this, to] { desk.windows.setCursorPos(to); });
+        desk.loop.at(400, [&picker, onLabel] { mouse(picker, false, onLabel); });
     }
 };
 
@@ -253,7 +246,7 @@ TEST_F(Pickers, CancelAfterAFailedReleaseKeepsItsZerosAndGivesTheImagesBack) {
     auto& picker = program->connexMan2();
     EXPECT_EQ(picker.ReyCommand1.caption(), L"Annuler");
     dragLater(picker, kAbovePanel);
-    after(500, [&] { picker.ReyCommand1.click(); });
+    desk.loop.at(500, [&] { picker.ReyCommand1.click(); });
     picker.show(true);
     EXPECT_FALSE(picker.visible());
     EXPECT_TRUE(image3.visible());
@@ -266,7 +259,7 @@ class ClosingAPicker : public Pickers, public ::testing::WithParamInterface<bool
 
 TEST_P(ClosingAPicker, EndsTheProgram) {
     Picker& picker = GetParam() ? static_cast<Picker&>(program->connexMan2()) : program->connexMan();
-    after(100, [&] { EXPECT_FALSE(picker.userClose()); });
+    desk.loop.at(100, [&] { EXPECT_FALSE(picker.userClose()); });
     picker.show(true);
     EXPECT_TRUE(desk.loop.quitting());
     EXPECT_EQ(desk.loop.exitCode(), 0);

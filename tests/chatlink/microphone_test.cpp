@@ -20,15 +20,6 @@ class Microphone : public testing::RoomFixture {
 protected:
     Microphone() { link.notice = &notice; }
 
-    // A one-shot event at `ms` from now.
-    void at(int ms, std::function<void()> what) {
-        auto id = std::make_shared<platform::TimerId>(0);
-        *id = desk.loop.startTimer(ms, [this, id, what = std::move(what)] {
-            desk.loop.stopTimer(*id);
-            what();
-        });
-    }
-
     // When each press of the talk button went down, in ms after t0.
     std::vector<std::int64_t> pressTimes(std::int64_t t0) {
         std::vector<std::int64_t> at;
@@ -158,7 +149,7 @@ TEST_F(Microphone, WaitLetsTimersRunUntilTheMicrophoneIsFreeThenTakesIt) {
         ++polls;
         link.EnvoieChat(L"Bienvenue");  // the poller greets someone meanwhile
     });
-    at(2000, [&] {
+    desk.loop.at(2000, [&] {
         model().otherReleasesMic();
         EXPECT_EQ(notice.events, (std::vector<std::string>{"show"}));
     });
@@ -189,14 +180,14 @@ TEST_F(Microphone, AWaitYieldsBetweenItsLooksAndTakesWithinOneOfThem) {
 
 TEST_F(Microphone, WaitEndedByAFlagPressesNothingAndTheNextWaitClearsIt) {
     model().otherTakesMic();
-    at(1000, [&] { link.EmissionSonAnnulee = true; });
+    desk.loop.at(1000, [&] { link.EmissionSonAnnulee = true; });
     link.AttendMicroLibre();
     EXPECT_TRUE(link.EmissionSonAnnulee);
     EXPECT_FALSE(link.EmissionSonImmediate);
     EXPECT_EQ(model().micPresses(), 0);
     EXPECT_EQ(notice.events, (std::vector<std::string>{"show", "hide"}));
 
-    at(500, [&] { link.EmissionSonImmediate = true; });
+    desk.loop.at(500, [&] { link.EmissionSonImmediate = true; });
     link.AttendMicroLibre();
     EXPECT_FALSE(link.EmissionSonAnnulee) << "cleared at the start of the next wait";
     EXPECT_TRUE(link.EmissionSonImmediate);
@@ -211,7 +202,7 @@ TEST_F(Microphone, WaitEndedByAFlagPressesNothingAndTheNextWaitClearsIt) {
 
 TEST_F(Microphone, WaitEndsWhenTheProgramQuits) {
     model().otherTakesMic();
-    at(300, [&] { desk.loop.quit(0); });
+    desk.loop.at(300, [&] { desk.loop.quit(0); });
     link.AttendMicroLibre();
     EXPECT_EQ(model().micPresses(), 0);
 }

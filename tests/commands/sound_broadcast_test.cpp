@@ -56,15 +56,6 @@ protected:
 
     SoundBroadcast& part() { return reglages().part<SoundBroadcast>(); }
 
-    // A one-shot event `ms` after the start of the case.
-    void at(int ms, std::function<void()> what) {
-        auto id = std::make_shared<platform::TimerId>(0);
-        *id = desk.loop.startTimer(ms, [this, id, what = std::move(what)] {
-            desk.loop.stopTimer(*id);
-            what();
-        });
-    }
-
     // The user opens the list and clicks entry `index`.
     void pick(int index) {
         ASSERT_TRUE(reglages().JoueSons.click());
@@ -144,9 +135,10 @@ TEST_P(Broadcasts, GoThroughTheWaitTheTakeThePlayAndTheRelease) {
     const Broadcast& b = GetParam();
     room.model().micDelayMs = b.micDelayMs;
     if (b.busy) room.model().otherTakesMic();
-    if (b.releaseAtMs) at(b.releaseAtMs, [this] { room.model().otherReleasesMic(); });
-    if (b.cancelAtMs) at(b.cancelAtMs, [this] { ASSERT_TRUE(reglages().annuleremissionson.click()); });
-    if (b.nowAtMs) at(b.nowAtMs, [this] { ASSERT_TRUE(reglages().Label70.click()); });
+    if (b.releaseAtMs) desk.loop.at(b.releaseAtMs, [this] { room.model().otherReleasesMic(); });
+    if (b.cancelAtMs)
+        desk.loop.at(b.cancelAtMs, [this] { ASSERT_TRUE(reglages().annuleremissionson.click()); });
+    if (b.nowAtMs) desk.loop.at(b.nowAtMs, [this] { ASSERT_TRUE(reglages().Label70.click()); });
     desk.sounds.setDuration(std::wstring(kSons) + L"fanfare.wav", 1000);
 
     pick(b.entry);
@@ -183,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(SoundBroadcast, Broadcasts, ::testing::Values(
 
 TEST_F(SoundBroadcastTest, TheProgramEndingDuringTheWaitPlaysNothingAndPressesNothing) {
     room.model().otherTakesMic();
-    at(400, [this] { program->end(0); });
+    desk.loop.at(400, [this] { program->end(0); });
     pick(0);
     EXPECT_EQ(timeline(), (std::vector<std::string>{"1 Frame2 480", "400 Frame2 10000"}));
 }

@@ -26,13 +26,6 @@ protected:
         return seen;
     }
     // A user action at a virtual time to come, for the modal scenes.
-    void after(int ms, std::function<void()> action) {
-        auto id = std::make_shared<platform::TimerId>();
-        *id = desk.loop.startTimer(ms, [this, id, action] {
-            desk.loop.stopTimer(*id);
-            action();
-        });
-    }
     room::SimRoom& openRoom(room::SimRoomOptions o = {}) {
         room_ = std::make_unique<room::SimRoom>(desk.windows, desk.loop, std::move(o));
         room_->model().setNick(L"Zorro_75");
@@ -107,7 +100,7 @@ TEST_F(PanelTimers, RecoAutoNotFindingTheRoomOpensThePickerOverThePanelUntilItCl
     panel.move(3000, 2400);
     auto& picker = program->connexMan2();
     bool checked = false;
-    after(100, [&] {
+    desk.loop.at(100, [&] {
         checked = true;
         EXPECT_TRUE(picker.visible());
         EXPECT_EQ(picker.top(), 2700);
@@ -134,9 +127,9 @@ TEST_F(PanelTimers, RecoManuAttachesToTheRoomTheUserPointsAt) {
     Reglages& panel = showPanel(kStarts);
     auto& r = openRoom({.browserClass = "Navigateur"});  // the user changed rooms
     auto& picker = program->connexMan2();
-    after(100, [&] { picker.mouseDown(ui::mouse::kLeft, 0, 60, 60); });
-    after(150, [&] { desk.windows.setCursorPos({860, 640}); });
-    after(400, [&] { picker.mouseUp(ui::mouse::kLeft, 0, 60, 60); });
+    desk.loop.at(100, [&] { picker.mouseDown(ui::mouse::kLeft, 0, 60, 60); });
+    desk.loop.at(150, [&] { desk.windows.setCursorPos({860, 640}); });
+    desk.loop.at(400, [&] { picker.mouseUp(ui::mouse::kLeft, 0, 60, 60); });
     panel.Recomanu.click();
     EXPECT_EQ(program->room.HandlePanneauChat, r.panel());
     EXPECT_EQ(program->PseudoRobot, L"Zorro_75");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 namespace wardo::platform::sim {
@@ -172,6 +173,14 @@ std::wstring SimEventLoop::timeOfDay() {
     wchar_t buf[16];
     std::swprintf(buf, 16, L"%02ld:%02ld:%02ld", s / 3600, (s / 60) % 60, s % 60);
     return buf;
+}
+
+void SimEventLoop::at(int ms, std::function<void()> what) {
+    auto id = std::make_shared<TimerId>(0);
+    *id = startTimer(ms, [this, id, what = std::move(what)] {
+        stopTimer(*id);
+        what();
+    });
 }
 
 }  // namespace wardo::platform::sim

@@ -58,6 +58,8 @@ public:
     // Sets the local time of day at the present virtual instant (the clock keeps its monotonic value);
     // the seconds clock starts again from that time of day.
     void setTimeOfDay(int hours, int minutes, int seconds);
+    // A scripted event of a scene: `what` runs once, `ms` from now, as a timer tick would.
+    void at(int ms, std::function<void()> what);
 
     int exitCode() const { return exitCode_; }
     bool timerActive(TimerId id) const { return timers_.count(id) != 0; }
