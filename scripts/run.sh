@@ -80,6 +80,15 @@ else
             echo "the panel did not open" >&2
         sleep 1
         shot 02-panneau
+        # The panel moves by its background: pressed 345 pixels below its top, it goes up to 10 pixels from
+        # the screen's top, into the free space and off the room's text.
+        panel=$(xdotool search --onlyvisible --name "Wardo - V" 2>/dev/null | head -n1)
+        if [[ -n "$panel" ]]; then
+            eval "$(xdotool getwindowgeometry --shell "$panel")"
+            xdotool mousemove $((X + 10)) $((Y + 345)) mousedown 1 sleep 0.3 \
+                mousemove $((X + 10)) $((Y + 200)) sleep 0.3 mousemove $((X + 10)) $((10 + 345)) sleep 0.3 mouseup 1
+            sleep 1
+        fi
     fi
     room_send join Bob
     sleep 2  # the robot greets the newcomer at its next reading of the room
