@@ -35,29 +35,30 @@ private:
     std::thread thread_;
 };
 
-TEST(Win32MessageBoxes, APlacedBoxOpensAtThePointAndReturnsTheAnswer) {
+// Each box after a placed one: the hook went with it, an unplaced box is not moved to its point.
+TEST(Win32MessageBoxes, ABoxAnswersTheButtonPressedAndOpensWhereAsked) {
+    struct Case {
+        BoxButtons buttons;
+        BoxIcon icon;
+        bool placed;
+        int press;
+        BoxAnswer expected;
+    };
+    const Case cases[] = {{BoxButtons::YesNo, BoxIcon::Question, true, IDNO, BoxAnswer::No},
+                          {BoxButtons::OkCancel, BoxIcon::Information, false, IDOK, BoxAnswer::Ok},
+                          {BoxButtons::OkCancel, BoxIcon::Exclamation, false, IDCANCEL, BoxAnswer::Cancel}};
     Win32MessageBoxes boxes;
-    const std::wstring title = test::uniqueTitle(L"Ajustement de statut");
     const Point at{123, 145};
-    BoxAnswer answer = BoxAnswer::Ok;
-    {
-        BoxUser user(title, IDNO);
-        answer = boxes.show(L"Votre statut a été réajusté", title, BoxButtons::YesNo, BoxIcon::Question, &at);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.press);
+        const std::wstring title = test::uniqueTitle(L"Ajustement de statut");
+        BoxUser user(title, c.press);
+        EXPECT_EQ(
+            boxes.show(L"Votre statut a été réajusté", title, c.buttons, c.icon, c.placed ? &at : nullptr),
+            c.expected);
         ASSERT_TRUE(user.found);
-        EXPECT_EQ(user.rect.left, 123);
-        EXPECT_EQ(user.rect.top, 145);
+        EXPECT_EQ(user.rect.left == 123 && user.rect.top == 145, c.placed);
     }
-    EXPECT_EQ(answer, BoxAnswer::No);
-
-    // The hook went with the box: the next box, without a point, is not moved there.
-    const std::wstring second = test::uniqueTitle(L"Information");
-    {
-        BoxUser user(second, IDOK);
-        answer = boxes.show(L"Texte", second, BoxButtons::OkCancel, BoxIcon::Information);
-        ASSERT_TRUE(user.found);
-        EXPECT_FALSE(user.rect.left == 123 && user.rect.top == 145);
-    }
-    EXPECT_EQ(answer, BoxAnswer::Ok);
 }
 
 // A plain window of this thread, activated: a placement hook left behind would move it to the point.
@@ -115,13 +116,6 @@ TEST(Win32MessageBoxes, ABoxThatCannotBeShownAnswersNothingAndLeavesNoHook) {
     const RECT after = placeOfAnActivatedWindow();
     EXPECT_EQ(after.left, 40);
     EXPECT_EQ(after.top, 30);
-}
-
-TEST(Win32MessageBoxes, ClosingTheBoxAnswersCancel) {
-    Win32MessageBoxes boxes;
-    const std::wstring title = test::uniqueTitle(L"Question");
-    BoxUser user(title, IDCANCEL);
-    EXPECT_EQ(boxes.show(L"?", title, BoxButtons::OkCancel, BoxIcon::Exclamation), BoxAnswer::Cancel);
 }
 
 TEST(Win32Sounds, MissingFilesFailFastAndBeepsTakeTheirTime) {

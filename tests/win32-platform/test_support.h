@@ -1,5 +1,5 @@
-// Titles unique to this process, for the windows of the Win32 tests (bounded pumping and the processor
-// time are tests/e2e/e2e_support.h's).
+// Titles unique to this process, for the windows of the Win32 platform and controls tests (bounded
+// pumping and the processor time are tests/e2e/e2e_support.h's).
 #pragma once
 #include <windows.h>
 
