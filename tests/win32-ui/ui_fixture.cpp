@@ -21,11 +21,6 @@ void Fixture::pump(int passes) {
     for (int i = 0; i < passes; ++i) real.loop().doEvents();
 }
 
-std::wstring uniqueTitle(const std::wstring& prefix) {
-    static int counter = 0;
-    return prefix + L" " + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
-}
-
 std::wstring className(HWND h) {
     wchar_t buffer[64] = {};
     GetClassNameW(h, buffer, 64);

@@ -9,6 +9,7 @@
 
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/window_text.h"
+#include "tests/win32-platform/test_support.h"
 #include "ui/ui.h"
 #include "ui/win32/win32_host.h"
 
@@ -24,8 +25,7 @@ struct Fixture {
     void pump(int passes = 5);
 };
 
-// A title unique to this process, so that parallel runs never find each other's windows.
-std::wstring uniqueTitle(const std::wstring& prefix);
+using platform::win32::test::uniqueTitle;
 std::wstring className(HWND h);
 using platform::win32::windowText;
 // Place of a child window in its parent's client area, in pixels.
