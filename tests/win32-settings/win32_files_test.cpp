@@ -1,4 +1,4 @@
-// The real files, environment and MD5 of the Windows build.
+// The real files and environment of the Windows build.
 #include "platform/win32/win32_files.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,6 @@
 #include <fstream>
 #include <thread>
 
-#include "platform/win32/win32_digest.h"
 #include "platform/win32/win32_environment.h"
 #include "scratch_folder.h"
 #include "settings/settings_file.h"
@@ -126,14 +125,6 @@ TEST(Win32Environment, VariablesAndTheConfigurationFolder) {
     SetEnvironmentVariableW(L"APPDATA", nullptr);
     EXPECT_EQ(env.variable(L"APPDATA"), std::nullopt);
     EXPECT_EQ(settings::DossierConfigFrom(env), L"\\Wardo\\");
-}
-
-TEST(Win32Digest, KnownMd5Values) {
-    Win32Digest digest;
-    EXPECT_EQ(digest.md5Hex(""), "d41d8cd98f00b204e9800998ecf8427e");
-    EXPECT_EQ(digest.md5Hex("abc"), "900150983cd24fb0d6963f7d28e17f72");
-    EXPECT_EQ(digest.md5Hex("The quick brown fox jumps over the lazy dog"),
-              "9e107d9d372bb6826bd81d3542a419d6");
 }
 
 }  // namespace
