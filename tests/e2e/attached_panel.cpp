@@ -6,10 +6,6 @@ namespace {
 
 int rooms = 0;
 
-bool topmost(HWND w) {
-    return (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
-
 }  // namespace
 
 GreetedRoom::GreetedRoom(const std::wstring& nick, const std::wstring& options, const std::wstring& greeting)
@@ -51,6 +47,21 @@ AttachedPanel::AttachedPanel(const std::wstring& appData, const char* exe)
     : appData_(appData), room_(L"Zorro_75") {
     robot_.emplace(appData_, exe);
     if (room_.window() != nullptr) panel = robot_->waitForPanel();
+}
+
+HWND closeImage(HWND panel) {
+    HWND close = childAt(panel, pixels(4260) + 4, pixels(60) + 4);
+    return close != panel ? close : nullptr;
+}
+
+::testing::AssertionResult dragPickerOnto(HWND label, HWND roomWindow, const std::function<void()>& midway) {
+    const POINT drop = dropPoint(roomWindow), grab = centreOf(label);
+    if (WindowFromPoint(drop) != chatPanel(roomWindow))
+        return ::testing::AssertionFailure() << "the chat panel's title strip is not at the drop point";
+    if (WindowFromPoint(grab) != label)
+        return ::testing::AssertionFailure() << "the picker's text is covered";
+    dragMouse(grab, drop, midway);
+    return ::testing::AssertionSuccess();
 }
 
 }  // namespace wardo::e2e

@@ -1,6 +1,7 @@
 // The robot started beside a room simulator and attached to it through "Connexion à la salle", until its
 // panel shows; every end-to-end test that starts the robot starts it from here.
 #pragma once
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <optional>
@@ -71,5 +72,13 @@ private:
     GreetedRoom room_;
     std::optional<Robot> robot_;
 };
+
+// The panel's close image (Image3), at the right of its title; null when none shows there.
+HWND closeImage(HWND panel);
+
+// A real drag of the picker's text `label` onto the chat panel's title strip of the room, `midway` run
+// halfway with the button held.
+::testing::AssertionResult dragPickerOnto(HWND label, HWND roomWindow,
+                                          const std::function<void()>& midway = nullptr);
 
 }  // namespace wardo::e2e

@@ -39,6 +39,11 @@ std::wstring widePath(const char* path) {
     return std::wstring(path, path + std::strlen(path));
 }
 
+std::string fileText(const std::wstring& path) {
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 ProgramProcess::ProgramProcess(const std::wstring& exePath, const std::wstring& appData) {
     // The child inherits this process's environment, with its own settings folder.
     std::wstring saved(32767, L'\0');
@@ -187,6 +192,10 @@ bool activeInItsThread(HWND window) {
     GUITHREADINFO gui{};
     gui.cbSize = sizeof gui;
     return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui) && gui.hwndActive == window;
+}
+
+bool topmost(HWND window) {
+    return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 HWND waitForBox(DWORD process, const std::wstring& title, unsigned timeoutMs) {
@@ -350,6 +359,27 @@ bool pick(HWND list, const std::wstring& item, bool open) {
 void clickItem(HWND list, int index) {
     const int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
     click(list, 5, height * index + height / 2);
+}
+
+bool pickInMenu(HWND top, HWND button, const std::wstring& item) {
+    click(button);
+    HWND menu = nullptr;
+    LRESULT at = LB_ERR;
+    const bool shown = waitFor(
+        [&] {
+            for (HWND l : controlsOfClass(top, L"ListBox")) {
+                at = SendMessageW(l, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                  reinterpret_cast<LPARAM>(item.c_str()));
+                if (at >= 0 && IsWindowVisible(l)) {
+                    menu = l;
+                    return true;
+                }
+            }
+            return false;
+        },
+        5000);
+    if (shown) clickItem(menu, static_cast<int>(at));
+    return shown;
 }
 
 namespace {

@@ -27,6 +27,8 @@ std::wstring configFolder(const std::wstring& appData);
 
 // The paths the build gives as narrow text.
 std::wstring widePath(const char* path);
+// A file's bytes; empty when it cannot be read.
+std::string fileText(const std::wstring& path);
 
 // The program, started with APPDATA = `appData`; ended when destroyed if it still runs.
 class ProgramProcess {
@@ -66,6 +68,8 @@ bool waitFor(const std::function<bool()>& done, unsigned timeoutMs);
 HWND waitForWindowText(DWORD process, const std::wstring& text, unsigned timeoutMs);
 // Whether the window is the active window of its thread (of any process).
 bool activeInItsThread(HWND window);
+// Whether the window is above all windows.
+bool topmost(HWND window);
 // The message box of the process titled `title`, once its thread has activated it: a box is shown, then
 // placed as it is activated; null when none was activated within `timeoutMs`.
 HWND waitForBox(DWORD process, const std::wstring& title, unsigned timeoutMs = 10000);
@@ -114,6 +118,9 @@ void typeOver(HWND box, const std::wstring& text);
 bool pick(HWND list, const std::wstring& item, bool open = false);
 // A left click on the item `index` of a list box.
 void clickItem(HWND list, int index);
+// A click on `button` of the window `top`, then on `item` of the list that it shows; false when no shown
+// list held the item in time.
+bool pickInMenu(HWND top, HWND button, const std::wstring& item);
 
 // The real mouse, through the system's input queue as the user's hand moves it (screen pixels); a move
 // returns once the system's cursor is there.

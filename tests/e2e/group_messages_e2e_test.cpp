@@ -22,7 +22,7 @@ TEST(GroupMessages, TheBluesGetTheTextSignedWithTheRobotsNickname) {
     GetWindowRect(run.panel, &panel);
     EXPECT_EQ(over.left, panel.left);
     EXPECT_EQ(over.top, panel.top);
-    EXPECT_NE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_TRUE(topmost(window));
 
     const auto boxes = controlsOfClass(window, L"Edit");
     ASSERT_EQ(boxes.size(), 1u);

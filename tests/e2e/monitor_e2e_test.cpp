@@ -4,21 +4,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "attached_panel.h"
 
 namespace wardo::e2e {
 namespace {
-
-std::string fileText(const std::wstring& path) {
-    std::ifstream in{std::filesystem::path(path), std::ios::binary};
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
 
 TEST(FollowingTheRoom, GreetsAlertsAndFollowsTheLevelTheRoomReports) {
     AttachedPanel run(

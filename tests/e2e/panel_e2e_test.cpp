@@ -60,9 +60,8 @@ TEST(PanelWindow, ABorderlessRoundedCentredWindowThatOnlyItsCloseImageEnds) {
     EXPECT_TRUE(IsWindowVisible(panel));
     EXPECT_TRUE(run.program().running());
 
-    HWND close = childAt(panel, pixels(4260) + 4, pixels(60) + 4);
+    HWND close = closeImage(panel);
     ASSERT_NE(close, nullptr);
-    ASSERT_NE(close, panel);
     click(close);
     EXPECT_EQ(run.program().waitExit(10000), std::optional<DWORD>(0));
 }

@@ -27,18 +27,11 @@ TEST(WholeProgram, RoomNotFoundOpensThePickerAndADragOntoTheChatPanelAttaches) {
     HWND picker = GetAncestor(label, GA_ROOT);
     EXPECT_EQ(windowText(picker), L"Connexion à la room");
     // Shown, then put above all windows when it is activated.
-    EXPECT_TRUE(waitFor([&] { return (GetWindowLongW(picker, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 5000));
+    EXPECT_TRUE(waitFor([&] { return topmost(picker); }, 5000));
     EXPECT_TRUE(IsWindowVisible(picker));
     EXPECT_FALSE(IsWindowVisible(robot.startUp));
 
-    HWND panel = chatPanel(room.window());
-    ASSERT_NE(panel, nullptr);
-    const POINT drop = dropPoint(room.window());
-    ASSERT_EQ(WindowFromPoint(drop), panel);
-    const POINT press = centreOf(label);
-    ASSERT_EQ(WindowFromPoint(press), label);
-
-    moveMouse(press);
+    moveMouse(centreOf(label));
     pumpFor(100);  // the picker's window sets its pointer as the mouse comes over it
     auto cursor = [] {
         CURSORINFO info{};
@@ -47,9 +40,9 @@ TEST(WholeProgram, RoomNotFoundOpensThePickerAndADragOntoTheChatPanelAttaches) {
         return info.hCursor;
     };
     const HCURSOR arrow = cursor();
-    dragMouse(press, drop, [&] {
+    ASSERT_TRUE(dragPickerOnto(label, room.window(), [&] {
         EXPECT_TRUE(waitFor([&] { return cursor() != arrow; }, 2000)) << "the hand shows during the drag";
-    });
+    }));
 
     EXPECT_TRUE(waitForRoomText(room.window(), "Zorro_75 : Salut la room !", 10000))
         << roomText(room.window());

@@ -89,4 +89,14 @@ int ownServerPort(int salt) {
     return 20000 + static_cast<int>((mix >> 4) % 20000) * 2 + salt;
 }
 
+std::wstring loopbackAt(int port) {
+    return L"--address 127.0.0.1 --port " + std::to_wstring(port);
+}
+
+std::string serverSetting(const std::wstring& exePath, int port) {
+    ServerProcess print(exePath, L"--print-address 127.0.0.1:" + std::to_wstring(port));
+    if (!print.waitForOutput("\n", 10000)) return {};
+    return "Serveur=" + print.output().substr(0, 64) + "\r\n";
+}
+
 }  // namespace wardo::e2e

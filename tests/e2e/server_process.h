@@ -35,4 +35,10 @@ std::string hexOf(const std::string& bytes);
 // A port of the loopback for a server of this run's own, so that runs side by side never share one.
 int ownServerPort(int salt);
 
+// The simulator's arguments to listen on 127.0.0.1:`port`.
+std::wstring loopbackAt(int port);
+// The settings file's line that points the robot at 127.0.0.1:`port`, the address enciphered by the
+// simulator `exePath`.
+std::string serverSetting(const std::wstring& exePath, int port);
+
 }  // namespace wardo::e2e

@@ -11,19 +11,13 @@
 namespace wardo::e2e {
 namespace {
 
-std::wstring serverAt(int port) {
-    return L"--address 127.0.0.1 --port " + std::to_wstring(port);
-}
-
 class ServerLinkE2e : public ::testing::Test {
 protected:
-    // A settings folder that points the robot at 127.0.0.1:`port`, enciphered by the simulator.
+    // A settings folder that points the robot at 127.0.0.1:`port`.
     std::wstring settingsFor(int port) {
-        ServerProcess print(widePath(WARDO_SERVER_EXE),
-                            L"--print-address 127.0.0.1:" + std::to_wstring(port));
-        EXPECT_TRUE(print.waitForOutput("\n", 10000));
-        return settingsFolder(L"serverlink", "[Parametres]\r\nAffWarning=N\r\nServeur=" +
-                                                 print.output().substr(0, 64) + "\r\n");
+        const std::string server = serverSetting(widePath(WARDO_SERVER_EXE), port);
+        EXPECT_FALSE(server.empty());
+        return settingsFolder(L"serverlink", "[Parametres]\r\nAffWarning=N\r\n" + server);
     }
 
     // Starts the program while `sender` sends the information text to every port the robot may bind,
@@ -58,7 +52,7 @@ protected:
 
 TEST_F(ServerLinkE2e, InformationTextSentDuringStartUpShowsWhenItCompletes) {
     const int port = ownServerPort(0);
-    ServerProcess server(widePath(WARDO_SERVER_EXE), serverAt(port));
+    ServerProcess server(widePath(WARDO_SERVER_EXE), loopbackAt(port));
     ASSERT_TRUE(server.waitForOutput("listening on", 10000)) << server.output();
     HWND frame = startUpWhileSending(server, settingsFor(port));
     ASSERT_NE(frame, nullptr);
@@ -68,7 +62,7 @@ TEST_F(ServerLinkE2e, InformationTextSentDuringStartUpShowsWhenItCompletes) {
 
 TEST_F(ServerLinkE2e, InformationTextFromAnotherPortChangesNothing) {
     const int port = ownServerPort(0);
-    ServerProcess stranger(widePath(WARDO_SERVER_EXE), serverAt(port + 1));
+    ServerProcess stranger(widePath(WARDO_SERVER_EXE), loopbackAt(port + 1));
     ASSERT_TRUE(stranger.waitForOutput("listening on", 10000)) << stranger.output();
     HWND frame = startUpWhileSending(stranger, settingsFor(port));
     ASSERT_NE(frame, nullptr);

@@ -39,11 +39,6 @@ void writeBitmap(const std::filesystem::path& file, COLORREF colour) {
     out << pixels;
 }
 
-std::string readFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 std::wstring itemText(HWND list, int index) {
     wchar_t buffer[256] = {};
     if (SendMessageW(list, LB_GETTEXTLEN, index, 0) >= 255) return L"";
@@ -67,12 +62,7 @@ TEST(SkinsE2e, TheChosenSkinShowsOnTheTitleAndAgainAfterARestart) {
         writeBitmap(skins / L"Ocean.BMP", kSkinColour);
         ASSERT_NE(titleColour(run.panel), kSkinColour);
 
-        HWND configurer = run.find(L"Configurer");
-        ASSERT_NE(configurer, nullptr);
-        click(configurer);
-        HWND menu = waitForListAt(run.panel, POINT{360, 615});
-        ASSERT_NE(menu, nullptr);
-        clickItem(menu, 4);  // "Skins"
+        ASSERT_TRUE(pickInMenu(run.panel, run.find(L"Configurer"), L"Skins"));
 
         HWND choisir = run.find(L"Choisir ce skin");
         ASSERT_NE(choisir, nullptr);
@@ -89,12 +79,12 @@ TEST(SkinsE2e, TheChosenSkinShowsOnTheTitleAndAgainAfterARestart) {
         EXPECT_TRUE(waitFor([&] { return titleColour(run.panel) == kSkinColour; }, 5000))
             << std::hex << titleColour(run.panel);
         // The title shows the skin as soon as it is set; the choice is stored after.
-        const std::filesystem::path ini = std::filesystem::path(run.config()) / L"wardo.ini";
-        EXPECT_TRUE(waitFor([&] { return readFile(ini).find("Skin=ocean.bmp") != std::string::npos; }, 5000))
-            << readFile(ini);
+        const std::wstring ini = run.config() + L"wardo.ini";
+        EXPECT_TRUE(waitFor([&] { return fileText(ini).find("Skin=ocean.bmp") != std::string::npos; }, 5000))
+            << fileText(ini);
 
-        HWND close = childAt(run.panel, pixels(4260) + 4, pixels(60) + 4);
-        ASSERT_NE(close, run.panel);
+        HWND close = closeImage(run.panel);
+        ASSERT_NE(close, nullptr);
         click(close);
         ASSERT_EQ(run.program().waitExit(10000), std::optional<DWORD>(0));
     }

@@ -106,17 +106,12 @@ TEST(SoundBroadcast, ASoundReplacedInTheEditorIsPlayedBetweenTheTakeAndTheReleas
     const fs::path music = freshFolder(L"musique");
     ASSERT_EQ(music.wstring().substr(0, 3), L"C:\\");
     writeWav(music / L"fanfare.wav");
-    if (!readsAreSeen(music)) GTEST_SKIP() << "this file system keeps no access times: a play cannot be seen";
 
     AttachedPanel run(kSettings);
     ASSERT_NE(run.panel, nullptr);
 
     // "Configurer", "Sons": the sound editor.
-    click(run.find(L"Configurer"));
-    HWND menu = listHolding(run.panel, L"Réglages de base");
-    ASSERT_NE(menu, nullptr);
-    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(menu) != FALSE; }, 5000));
-    ASSERT_TRUE(pick(menu, L"Sons"));
+    ASSERT_TRUE(pickInMenu(run.panel, run.find(L"Configurer"), L"Sons"));
     HWND editor = run.find(L"Choix des sons", 10000);
     ASSERT_NE(editor, nullptr);
     ASSERT_TRUE(waitFor([&] { return IsWindowVisible(editor) != FALSE; }, 5000));
@@ -140,16 +135,17 @@ TEST(SoundBroadcast, ASoundReplacedInTheEditorIsPlayedBetweenTheTakeAndTheReleas
     press(waitForControlText(editor, L"Valider modif"));
 
     // The sound is copied into the sounds folder first; the slot's keys are written after.
-    const fs::path copy = run.config() + L"Sons\\fanfare.wav";
+    const std::wstring copy = run.config() + L"Sons\\fanfare.wav";
     const std::wstring ini = run.config() + L"wardo.ini";
     auto slot = [&](const wchar_t* section) {
         wchar_t value[64] = {};
         GetPrivateProfileStringW(section, L"1", L"", value, 64, ini.c_str());
         return std::wstring(value);
     };
-    ASSERT_TRUE(waitFor([&] { return fs::exists(copy) && slot(L"Sons") == L"fanfare.wav"; }, 5000))
+    ASSERT_TRUE(waitFor([&] { return fileText(copy) == kWav && slot(L"Sons") == L"fanfare.wav"; }, 5000))
         << fs::exists(copy) << " " << testing::PrintToString(slot(L"Sons"));
     EXPECT_EQ(slot(L"TitreSons"), L"Fanfare");
+    if (!readsAreSeen(music)) GTEST_SKIP() << "this file system keeps no access times: a play cannot be seen";
     PostMessageW(editor, WM_CLOSE, 0, 0);
     ASSERT_TRUE(waitFor([&] { return !IsWindowVisible(editor); }, 5000));
     // The editor's own preview of the new sound reads it too: that read is over before the broadcast.

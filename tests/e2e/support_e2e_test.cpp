@@ -15,30 +15,17 @@
 namespace wardo::e2e {
 namespace {
 
-// The settings that point the robot at 127.0.0.1:`port` (the address enciphered by the simulator), with
-// no first-run or information frame.
-std::string settingsFor(int port) {
-    ServerProcess print(widePath(WARDO_SERVER_EXE), L"--print-address 127.0.0.1:" + std::to_wstring(port));
-    EXPECT_TRUE(print.waitForOutput("\n", 10000));
-    return "[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=N\r\nServeur=" +
-           print.output().substr(0, 64) + "\r\n";
-}
-
 TEST(SupportE2e, WrittenFromTheAboutPaneAndDeliveredToTheServer) {
     const int port = ownServerPort(0);
-    ServerProcess server(widePath(WARDO_SERVER_EXE),
-                         L"--address 127.0.0.1 --port " + std::to_wstring(port) + L" --raw");
+    ServerProcess server(widePath(WARDO_SERVER_EXE), loopbackAt(port) + L" --raw");
     ASSERT_TRUE(server.waitForOutput("listening on", 10000)) << server.output();
-    AttachedPanel run(settingsFor(port));
+    const std::string setting = serverSetting(widePath(WARDO_SERVER_EXE), port);
+    ASSERT_FALSE(setting.empty());
+    AttachedPanel run("[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=N\r\n" + setting);
     ASSERT_NE(run.panel, nullptr);
 
     // "Aide", then "A propos" in the help menu.
-    HWND aide = run.find(L"Aide");
-    ASSERT_NE(aide, nullptr);
-    click(aide);
-    HWND menu = waitForListAt(run.panel, POINT{3120, 615});
-    ASSERT_NE(menu, nullptr);
-    clickItem(menu, 1);
+    ASSERT_TRUE(pickInMenu(run.panel, run.find(L"Aide"), L"A propos"));
     // The about pane's own title: the start-up window shows the version too.
     HWND title = run.find(L"W A R D O ");
     ASSERT_NE(title, nullptr);
