@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -100,6 +102,23 @@ double processorMs(DWORD process) {
         if (p->NextEntryOffset == 0) return -1;
         at += p->NextEntryOffset;
     }
+}
+
+double processorShare(DWORD process, unsigned ms, const char* what) {
+    const double cpu0 = processorMs(process);
+    const ULONGLONG t0 = GetTickCount64();
+    pumpFor(ms);
+    const double wall = static_cast<double>(GetTickCount64() - t0), cpu = processorMs(process) - cpu0;
+    if (cpu0 < 0 || cpu < 0) return -1;
+    const double share = 100.0 * cpu / wall;
+    std::printf("%s: %.0f ms of processor time in %.0f ms (%.2f%% of one core)\n", what, cpu, wall, share);
+    return share;
+}
+
+int secondsAsked(const char* variable, int byDefault) {
+    const char* asked = std::getenv(variable);
+    const int n = asked != nullptr ? std::atoi(asked) : 0;
+    return n > 0 && n <= 600 ? n : byDefault;
 }
 
 void pumpFor(unsigned ms) {

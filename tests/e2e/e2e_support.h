@@ -52,6 +52,12 @@ private:
 // there is no such process. Under Wine GetProcessTimes answers for another process with the times it
 // had at its start; the system's list of processes carries them as they run.
 double processorMs(DWORD process);
+// The share of one core, in percent, that a process uses while this thread pumps its messages for `ms`,
+// printed after `what`; negative when there is no such process.
+double processorShare(DWORD process, unsigned ms, const char* what);
+// How many seconds a measurement lasts: the environment variable `variable` when it asks for 1 to 600,
+// else `byDefault`.
+int secondsAsked(const char* variable, int byDefault);
 
 // --- Waiting
 

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "attached_panel.h"
@@ -148,24 +147,12 @@ TEST_F(RunningPanel, RecoManuReattachesToTheRoomTheUserDragsTo) {
     EXPECT_TRUE(run_.program().running());
 }
 
-// WARDO_IDLE_CPU_SECONDS asks for a longer measurement than the default 10 s.
-int idleSeconds() {
-    const char* asked = std::getenv("WARDO_IDLE_CPU_SECONDS");
-    const int n = asked != nullptr ? std::atoi(asked) : 0;
-    return n > 0 && n <= 600 ? n : 10;
-}
-
 TEST_F(RunningPanel, AnIdleRoomCostsTheProgramLittleProcessorTime) {
     pumpFor(1000);
-    const double cpu0 = processorMs(pid());
-    ASSERT_GT(cpu0, 0) << "the program's process is found, and its start cost something";
-    const ULONGLONG t0 = GetTickCount64();
-    pumpFor(static_cast<unsigned>(idleSeconds()) * 1000);
-    const double cpu = processorMs(pid()) - cpu0;
-    const double wall = static_cast<double>(GetTickCount64() - t0);
-    const double share = 100.0 * cpu / wall;
-    std::printf("idle for %.0f ms, the program used %.0f ms of processor time (%.2f%% of one core)\n", wall,
-                cpu, share);
+    // WARDO_IDLE_CPU_SECONDS asks for a longer measurement.
+    const double share = processorShare(pid(), secondsAsked("WARDO_IDLE_CPU_SECONDS", 10) * 1000u,
+                                        "the program in an idle room");
+    ASSERT_GE(share, 0) << "the program's process is found";
     RecordProperty("cpu_percent", std::to_string(share));
     EXPECT_TRUE(run_.program().running());
     EXPECT_LT(share, 2.0);

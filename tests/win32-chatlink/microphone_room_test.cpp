@@ -5,7 +5,6 @@
 
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -20,13 +19,6 @@
 
 namespace wardo::chatlink {
 namespace {
-
-// How long another member keeps the microphone; WARDO_MIC_WAIT_SECONDS asks for a longer measurement.
-int busySeconds() {
-    const char* asked = std::getenv("WARDO_MIC_WAIT_SECONDS");
-    const int n = asked != nullptr ? std::atoi(asked) : 0;
-    return n > 0 && n <= 600 ? n : 3;
-}
 
 class RoomMicrophone : public ::testing::Test {
 protected:
@@ -73,7 +65,8 @@ TEST_F(RoomMicrophone, ARoomThatAppliesPressesLateGetsOnePressEach) {
 TEST_F(RoomMicrophone, WaitingForABusyMicrophoneLeavesTheProcessorAlone) {
     ASSERT_EQ(ask(L"mic other"), room::kRoomDone);
     const long long before = ask(L"count mic");
-    const int seconds = busySeconds();
+    // How long another member keeps the microphone; WARDO_MIC_WAIT_SECONDS asks for a longer measurement.
+    const int seconds = e2e::secondsAsked("WARDO_MIC_WAIT_SECONDS", 3);
     platform::TimerId release = 0;
     release = real.loop().startTimer(seconds * 1000, [&] {
         real.loop().stopTimer(release);
