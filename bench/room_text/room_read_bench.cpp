@@ -8,6 +8,7 @@
 
 #include "allocation_count.h"
 #include "app/program.h"
+#include "chatlink/attach.h"
 #include "chatlink/identification.h"
 #include "monitor/room_poller.h"
 #include "monitor/room_text_reader.h"
@@ -46,13 +47,9 @@ struct Robot : Room {
     explicit Robot(long bytes) : Room(bytes) {
         desk.env.set(L"APPDATA", L"C:\\Users\\Modo\\AppData\\Roaming");
         std::filesystem::create_directories(desk.files.hostPath(L"C:\\Users\\Modo\\AppData\\Roaming\\Wardo"));
-        auto& r = program.room;
-        r.HandlePanneauChat = room.panel();
-        r.HandleTexteChat = r.HandleTexteChatControle = room.textPane();
-        r.HandleSaisieChat = room.inputLine();
-        r.HandleBoutonEnvoi = room.sendButton();
-        r.HandleBoutonMicro = room.micButton();
-        r.HandleBoutonMicro2 = room.mic2Button();
+        // Attached as the robot attaches: through the search of the room's controls.
+        wardo::chatlink::StockeHandles(program.room,
+                                       wardo::chatlink::RechercheComplete(program.room, room.browser()));
         program.reglages().load();
         poller = &program.reglages().part<wardo::monitor::RoomPoller>();  // found once, outside the timing
     }

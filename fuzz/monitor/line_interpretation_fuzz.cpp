@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "chatlink/attach.h"
 #include "monitor/line_interpretation.h"
 #include "panel/reglages.h"
 #include "platform/sim/sim_desktop.h"
@@ -25,13 +26,8 @@ struct Robot {
     Robot() {
         desk.env.set(L"APPDATA", L"C:\\Fuzz");
         std::filesystem::create_directories(desk.files.hostPath(L"C:\\Fuzz\\Wardo"));
-        auto& r = program.room;
-        r.HandlePanneauChat = room.panel();
-        r.HandleTexteChat = r.HandleTexteChatControle = room.textPane();
-        r.HandleSaisieChat = room.inputLine();
-        r.HandleBoutonEnvoi = room.sendButton();
-        r.HandleBoutonMicro = room.micButton();
-        r.HandleBoutonMicro2 = room.mic2Button();
+        // Attached as the robot attaches: through the search of the room's controls.
+        chatlink::StockeHandles(program.room, chatlink::RechercheComplete(program.room, room.browser()));
         panel::Reglages& p = program.reglages();
         p.load();
         // Only the line under test is interpreted: no tick reads the room meanwhile.

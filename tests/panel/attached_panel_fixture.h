@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "chatlink/attach.h"
 #include "panel_fixture.h"
 #include "tools/room/sim_room.h"
 
@@ -31,13 +32,8 @@ protected:
         return reglages();
     }
     void attach() {
-        chatlink::RoomLink& l = program->room;
-        l.HandlePanneauChat = room.panel();
-        l.HandleTexteChat = l.HandleTexteChatControle = room.textPane();
-        l.HandleSaisieChat = room.inputLine();
-        l.HandleBoutonEnvoi = room.sendButton();
-        l.HandleBoutonMicro = room.micButton();
-        l.HandleBoutonMicro2 = room.mic2Button();
+        // Attached as the robot attaches: through the search of the room's controls.
+        chatlink::StockeHandles(program->room, chatlink::RechercheComplete(program->room, room.browser()));
     }
     // From here on, times count from now and only later messages are read.
     void mark() {
