@@ -106,20 +106,25 @@ void Principale::onLoad() {
     p.DecompteVoicePrio = false;
     p.PseudoRobot.clear();
 
+    // The load's values come from one read of the file: nothing is stored in between.
+    const settings::IniLu ini = p.ouvreIni();
     // Only a capital "N" turns a frame off.
-    p.AfficherInfos1 = p.LitIni(L"Parametres", L"AffInfos1") != L"N";
-    p.AfficherInfos2 = p.LitIni(L"Parametres", L"AffInfos2") != L"N";
-    if (p.LitIni(L"Parametres", L"AffWarning") != L"N") Frame1.setTop(kFrame1Shown);
+    p.AfficherInfos1 = ini.lit(L"Parametres", L"AffInfos1") != L"N";
+    p.AfficherInfos2 = ini.lit(L"Parametres", L"AffInfos2") != L"N";
+    if (ini.lit(L"Parametres", L"AffWarning") != L"N") Frame1.setTop(kFrame1Shown);
 
-    p.TexteConnexion = p.LitIni(L"Parametres", L"PhraseConnexion");
+    p.TexteConnexion = ini.lit(L"Parametres", L"PhraseConnexion");
     const bool valide = settings::PhraseValide(p.TexteConnexion);
     if (p.TexteConnexion.empty() || !valide) p.TexteConnexion = L"Salut la room !";
 
-    LecturePseudosAlerte();
+    LecturePseudosAlerte(ini);
 }
 
 void Principale::LecturePseudosAlerte() {
-    const settings::IniLu ini = program_.ouvreIni();
+    LecturePseudosAlerte(program_.ouvreIni());
+}
+
+void Principale::LecturePseudosAlerte(const settings::IniLu& ini) {
     for (int i = 1; i <= 6; ++i) {
         const Text v = ini.lit(L"Alertes", text::decimal(i));
         PseudoAlerte& slot = program_.PseudosAlerte[static_cast<size_t>(i)];

@@ -75,6 +75,7 @@ private:
     void Connexionroom_Click();
     void Command11_Click();
     void ChercheNomBot();
+    void LecturePseudosAlerte(const settings::IniLu& ini);
     void Socket_DataArrival(const platform::Datagram& datagramme);
 
     Program& program_;
