@@ -46,10 +46,7 @@ void montre(ui::Label& label, platform::WindowHandle handle) {
     } while (reste != 0);
     if (handle < 0) *--debut = L'-';
     const std::wstring_view texte(debut, static_cast<std::size_t>(std::end(chiffres) - debut));
-    const Text& affiche = label.caption();
-    bool pareil = affiche.size() == texte.size();
-    for (std::size_t i = 0; pareil && i < texte.size(); ++i) pareil = affiche[i] == texte[i];
-    if (!pareil) label.setCaption(Text(texte));
+    if (label.caption() != texte) label.setCaption(Text(texte));
 }
 
 }  // namespace
