@@ -81,8 +81,4 @@ void Envoimsg::envoie(const wchar_t* prefixe) {
     if (program_.RetourBarreTachesActif) program_.reglages().setWindowState(ui::WindowState::Minimized);
 }
 
-void OuvreEnvoimsg(app::Program& program) {
-    program.envoimsg().show(false);
-}
-
 }  // namespace wardo::commands

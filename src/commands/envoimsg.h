@@ -36,7 +36,4 @@ private:
     app::Program& program_;
 };
 
-// The panel's "Msg aux couleurs": shows the window modeless, loading it over the panel on first use.
-void OuvreEnvoimsg(app::Program& program);
-
 }  // namespace wardo::commands

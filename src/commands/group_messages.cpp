@@ -9,8 +9,9 @@ GroupMessages::GroupMessages(app::Program& program, panel::Reglages& panel) : pr
     panel.MsgPerso.onClick = [this] { MsgPerso_Click(); };
 }
 
+// Modeless; the window is loaded over the panel on first use.
 void GroupMessages::MsgPerso_Click() {
-    OuvreEnvoimsg(program_);
+    program_.envoimsg().show(false);
 }
 
 }  // namespace wardo::commands
