@@ -144,14 +144,33 @@ def write_logo(path, size=64):
     write_bmp(path, size, size, lambda x, y: logo_pixel(x, y, size))
 
 
-# Glyphs of the key labels, 7 rows high, '#' ink.
+# Glyphs of the key labels and the title, 7 rows high, '#' ink.
 GLYPHS = {
     "A": [".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"],
     "C": [".###", "#...", "#...", "#...", "#...", "#...", ".###"],
+    "D": ["####.", "#...#", "#...#", "#...#", "#...#", "#...#", "####."],
+    "O": [".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."],
+    "R": ["####.", "#...#", "#...#", "####.", "#.#..", "#..#.", "#...#"],
+    "W": ["#...#", "#...#", "#...#", "#.#.#", "#.#.#", "##.##", "#...#"],
     "l": ["#.", "#.", "#.", "#.", "#.", "#.", ".#"],
     "r": ["....", "....", "#.##", "##..", "#...", "#...", "#..."],
     "t": [".#.", ".#.", "###", ".#.", ".#.", ".#.", "..#"],
 }
+
+
+def text_ink(text, left, top, scale):
+    """The set of inked pixels of a text whose first glyph's top-left corner is at (left, top)."""
+    ink = set()
+    for c in text:
+        for row, line in enumerate(GLYPHS[c]):
+            for col, cell in enumerate(line):
+                if cell == "#":
+                    for dx in range(scale):
+                        for dy in range(scale):
+                            ink.add((left + col * scale + dx, top + row * scale + dy))
+        left += (len(GLYPHS[c][0]) + 1) * scale
+    return ink
+
 
 KEY_SIZE = 48
 KEY_BACKGROUND = (240, 240, 240)
@@ -163,16 +182,7 @@ def label_ink(text, scale=2):
     width = sum(len(GLYPHS[c][0]) for c in text) + len(text) - 1
     left = (KEY_SIZE - width * scale) // 2
     top = (KEY_SIZE - 3 - 7 * scale) // 2
-    ink = set()
-    for c in text:
-        for row, line in enumerate(GLYPHS[c]):
-            for col, cell in enumerate(line):
-                if cell == "#":
-                    for dx in range(scale):
-                        for dy in range(scale):
-                            ink.add((left + col * scale + dx, top + row * scale + dy))
-        left += (len(GLYPHS[c][0]) + 1) * scale
-    return ink
+    return text_ink(text, left, top, scale)
 
 
 def arrow_ink(direction):
@@ -221,26 +231,8 @@ def write_key(path, ink):
     write_bmp(path, KEY_SIZE, KEY_SIZE, lambda x, y: key_pixel(x, y, ink))
 
 
-# 5x7 capitals for the title, one string of 5 characters per row.
-TITLE_GLYPHS = {
-    "W": ["X...X", "X...X", "X...X", "X.X.X", "X.X.X", "XX.XX", "X...X"],
-    "A": [".XXX.", "X...X", "X...X", "XXXXX", "X...X", "X...X", "X...X"],
-    "R": ["XXXX.", "X...X", "X...X", "XXXX.", "X.X..", "X..X.", "X...X"],
-    "D": ["XXXX.", "X...X", "X...X", "X...X", "X...X", "X...X", "XXXX."],
-    "O": [".XXX.", "X...X", "X...X", "X...X", "X...X", "X...X", ".XXX."],
-}
-
-
 def write_title(path, width=304, height=24, text="WARDO", scale=2):
-    lit = set()
-    left, top = 8, (height - 7 * scale) // 2
-    for i, ch in enumerate(text):
-        for gy, row in enumerate(TITLE_GLYPHS[ch]):
-            for gx, cell in enumerate(row):
-                if cell == "X":
-                    for dx in range(scale):
-                        for dy in range(scale):
-                            lit.add((left + (i * 6 + gx) * scale + dx, top + gy * scale + dy))
+    lit = text_ink(text, 8, (height - 7 * scale) // 2, scale)
 
     def pixel(x, y):
         if (x, y) in lit:
