@@ -1,19 +1,8 @@
 #include "tools/room/win32/room_options.h"
 
+#include "tools/room/win32/decimal_digits.h"
+
 namespace wardo::room {
-namespace {
-
-std::optional<int> smallNumber(const Text& s) {
-    if (s.empty() || s.size() > 3) return std::nullopt;
-    int n = 0;
-    for (wchar_t c : s) {
-        if (c < L'0' || c > L'9') return std::nullopt;
-        n = n * 10 + (c - L'0');
-    }
-    return n;
-}
-
-}  // namespace
 
 std::optional<RoomOptions> parseRoomOptions(const std::vector<Text>& args, Text& error) {
     RoomOptions options;
@@ -33,7 +22,7 @@ std::optional<RoomOptions> parseRoomOptions(const std::vector<Text>& args, Text&
         }
         const Text& value = args[++i];
         if (name == L"--buttons") {
-            const auto n = smallNumber(value);
+            const auto n = decimalDigits(value, 3);
             if (!n || *n < 1 || *n > 20) {
                 error = L"--buttons attend un nombre de 1 à 20";
                 return std::nullopt;

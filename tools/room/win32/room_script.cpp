@@ -1,5 +1,6 @@
 #include "tools/room/win32/room_script.h"
 
+#include "tools/room/win32/decimal_digits.h"
 #include "tools/room/win32/room_protocol.h"
 
 namespace wardo::room {
@@ -22,18 +23,6 @@ CommandOutcome done() {
 }
 CommandOutcome refused() {
     return answer(kRoomRefused);
-}
-
-// 0 to 60000 in decimal digits.
-std::optional<int> delayMs(const Text& s) {
-    if (s.empty() || s.size() > 5) return std::nullopt;
-    int n = 0;
-    for (wchar_t c : s) {
-        if (c < L'0' || c > L'9') return std::nullopt;
-        n = n * 10 + (c - L'0');
-    }
-    if (n > 60000) return std::nullopt;
-    return n;
 }
 
 }  // namespace
@@ -72,8 +61,8 @@ CommandOutcome runRoomCommand(RoomModel& model, const Text& command) {
         return done();
     }
     if (verb == L"mic" && rest.rfind(L"delay ", 0) == 0) {
-        const auto ms = delayMs(rest.substr(6));
-        if (!ms) return refused();
+        const auto ms = decimalDigits(rest.substr(6), 5);
+        if (!ms || *ms > 60000) return refused();
         model.micDelayMs = *ms;
         return done();
     }
