@@ -41,9 +41,10 @@ int SimMessageBoxes::showStyled(const std::wstring& text, const std::wstring& ti
     }
     if (code == box::kNoBox) return code;
     const BoxButtons buttons = buttonsOf(style);
-    ShownBox shown{text,           title,         style,
-                   buttons,        iconOf(style), at ? std::optional<Point>(*at) : std::nullopt,
-                   clock_.nowMs(), code,          box::answer(code, buttons)};
+    ShownBox shown{text,           title,
+                   style,          buttons,
+                   iconOf(style),  at ? std::optional<Point>(*at) : std::nullopt,
+                   clock_.nowMs(), box::answer(code, buttons)};
     shown_.push_back(shown);
     if (whileShown) whileShown(shown);
     return code;

@@ -20,7 +20,6 @@ struct ShownBox {
     BoxIcon icon;
     std::optional<Point> at;
     std::int64_t timeMs;
-    int code;  // the answer's code
     BoxAnswer answer;
 };
 
