@@ -17,11 +17,6 @@ void SimKeyboard::tap(int virtualKey) {
     release(virtualKey);
 }
 
-bool SimKeyboard::isDown(int virtualKey) const {
-    const auto it = keys_.find(virtualKey);
-    return it != keys_.end() && it->second.down;
-}
-
 bool SimKeyboard::query(int virtualKey) {
     const auto it = keys_.find(virtualKey);
     if (it == keys_.end()) return false;

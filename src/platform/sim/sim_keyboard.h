@@ -10,7 +10,6 @@ public:
     void press(int virtualKey);    // goes down (a key already down stays as it is)
     void release(int virtualKey);  // goes up
     void tap(int virtualKey);      // down and up again before the next query
-    bool isDown(int virtualKey) const;
 
     // The program's query: down now or pressed since the previous query of this key; the query
     // forgets the press.
