@@ -12,17 +12,15 @@ namespace {
 
 // The first n bytes of a buffer filled by an API that returns a count; negative or oversized counts
 // (an API failing, a control lying about its length) are clamped.
-std::string firstBytes(std::string& buffer, long long n) {
-    if (n <= 0) return {};
-    buffer.resize(
-        static_cast<std::size_t>(std::min<long long>(n, static_cast<long long>(buffer.size()) - 1)));
-    return std::move(buffer);
-}
-
 std::string_view firstBytes(std::span<char> buffer, long long n) {
     if (n <= 0) return {};
     return {buffer.data(),
             static_cast<std::size_t>(std::min<long long>(n, static_cast<long long>(buffer.size()) - 1))};
+}
+
+std::string firstBytes(std::string& buffer, long long n) {
+    buffer.resize(firstBytes(std::span<char>(buffer), n).size());
+    return std::move(buffer);
 }
 
 }  // namespace
