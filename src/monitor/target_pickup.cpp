@@ -1,18 +1,8 @@
 #include "monitor/target_pickup.h"
 
-#include <algorithm>
-
 #include "panel/reglages.h"
 
 namespace wardo::monitor {
-
-namespace {
-
-bool endsWith(const text::Text& s, const text::Text& ending) {
-    return s.size() >= ending.size() && s.compare(s.size() - ending.size(), ending.size(), ending) == 0;
-}
-
-}  // namespace
 
 bool PlusieursMots(const text::Text& texte) {
     int blancs = 0;
@@ -49,7 +39,7 @@ void LecturePseudo::litSaisie() {
     p.SaisieChatOccupee = !lu.empty();
 
     if (PlusieursMots(lu)) return;
-    if (!endsWith(lu, L", ") && !endsWith(lu, L", .")) return;
+    if (!lu.ends_with(L", ") && !lu.ends_with(L", .")) return;
     // Every full stop goes, not only the one of ", .".
     panel_.Label2.setCaption(text::replaceAll(text::replaceAll(lu, L", ", L""), L".", L""));
     windows.setText(saisie, "");

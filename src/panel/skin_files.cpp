@@ -6,10 +6,6 @@ namespace {
 
 constexpr const wchar_t* kBmp = L".bmp";
 
-bool finitParBmp(const Text& lowered) {
-    return lowered.size() >= 4 && lowered.compare(lowered.size() - 4, 4, kBmp) == 0;
-}
-
 }  // namespace
 
 std::vector<SkinFile> ListeSkins(platform::Files& files, const Text& dossier) {
@@ -18,7 +14,7 @@ std::vector<SkinFile> ListeSkins(platform::Files& files, const Text& dossier) {
     // miss ".BMP" where the file system tells case apart.
     for (const Text& fichier : files.listFiles(dossier, L"*")) {
         const Text lowered = text::lower(fichier);
-        if (finitParBmp(lowered)) skins.push_back({text::replaceAll(lowered, kBmp, L""), fichier});
+        if (lowered.ends_with(kBmp)) skins.push_back({text::replaceAll(lowered, kBmp, L""), fichier});
     }
     return skins;
 }
