@@ -120,7 +120,6 @@ private:
     void Label15_Click();
     void Annuler_Click();
     void cestbon_Click();
-    int placedBox(const Text& message, int style, const Text& title);
 
     app::Program& program_;
     MicroWaitFrame microWait_{*this};

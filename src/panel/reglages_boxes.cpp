@@ -16,24 +16,20 @@ int floorDiv(int twips, int twipsPerPixel) {
 
 }  // namespace
 
-int Reglages::placedBox(const Text& message, int style, const Text& title) {
+int Reglages::AfficheMSGBox2(const Text& Message, int flag, const Text& titre) {
     try {
         const auto& screen = platform().screen;
         PositionBoiteX = floorDiv(left() + menuco.left(), screen.twipsPerPixelX);
         PositionBoiteY = floorDiv(top() + menuco.top(), screen.twipsPerPixelY);
         const platform::Point at{PositionBoiteX, PositionBoiteY};
-        return platform().boxes.showStyled(message, title, style, &at);
+        return platform().boxes.showStyled(Message, titre, flag, &at);
     } catch (const text::RuntimeError&) {
         return platform::box::kNoBox;  // ends quietly: no box
     }
 }
 
 void Reglages::AfficheMSGBox(const Text& Message, const Text& titre) {
-    placedBox(Message, platform::box::kOk, titre);
-}
-
-int Reglages::AfficheMSGBox2(const Text& Message, int flag, const Text& titre) {
-    return placedBox(Message, flag, titre);
+    AfficheMSGBox2(Message, platform::box::kOk, titre);
 }
 
 }  // namespace wardo::panel
