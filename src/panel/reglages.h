@@ -108,8 +108,8 @@ private:
     };
 
     void wireEvents();
-    void auPremierPlan();   // above all windows, and no warning, punish or kick mode left from before
-    void chargeReglages();  // the stored settings into the options and the panel
+    void auPremierPlan();  // above all windows, and no warning, punish or kick mode left from before
+    void chargeReglages(const settings::IniLu& ini);  // the stored settings into the options and the panel
     void Form_MouseDown(int button);
     void menuco_MouseDown(int button);
     void CacheMenus();

@@ -24,7 +24,12 @@ int regionPixels(int twips) {
 
 void Reglages::onLoad() {
     app::Program& p = program_;
-    if (p.LitIni(L"Parametres", L"Largeur") != L"D") {
+    p.DossierConfig = settings::DossierConfigFrom(platform().env);
+    DossierSkins = p.DossierConfig + L"skins\\";
+    // Read once: the one key stored meanwhile, Mode, is not read again.
+    const settings::IniLu ini = p.ouvreIni();
+
+    if (ini.lit(L"Parametres", L"Largeur") != L"D") {
         setRegion({true, regionPixels(width()), regionPixels(height()), 15, 15});
     }
 
@@ -41,19 +46,14 @@ void Reglages::onLoad() {
     setTop((screen.heightTwips - height()) / 2);
     setLeft((screen.widthTwips - width()) / 2);
 
-    p.DossierConfig = settings::DossierConfigFrom(platform().env);
-    DossierSkins = p.DossierConfig + L"skins\\";
-
-    chargeReglages();
+    chargeReglages(ini);
 
     part<monitor::PanelLayout>().Appliquerdroits(p.NiveauStatut);
     PanneauLance = false;
 }
 
-void Reglages::chargeReglages() {
+void Reglages::chargeReglages(const settings::IniLu& ini) {
     app::Program& p = program_;
-    // Read once: the one key stored meanwhile, Mode, is not read again.
-    const settings::IniLu ini = p.ouvreIni();
     auto lit = [&ini](const wchar_t* key) { return ini.lit(L"Parametres", key); };
 
     p.AnnonceSonoreActive = lit(L"AnnSonore") == L"O";
