@@ -90,10 +90,7 @@ const Layout& layoutFor(int niveau) {
 }
 // clang-format on
 
-// The level buttons' selected backgrounds, Statut(1) to Statut(5); the text stays dark green except
-// on "Rouge", which turns white.
-constexpr ui::Color kSelected[5] = {0x808080, 0xFFFF80, 0x80FF80, 0x00FF00, 0x0000FF};
-constexpr ui::Color kDarkGreen = 0x004000;
+// A chosen "Rouge" shows its text in white.
 constexpr ui::Color kWhite = 0xFFFFFF;
 constexpr const wchar_t* kWords[5] = {L"noir", L"bleu", L"op", L"opplus", L"rouge"};
 
@@ -132,10 +129,10 @@ void PanelLayout::Appliquerdroits(int niveau) {
 }
 
 void PanelLayout::peintStatut(int choisi) {
-    panel_.Statut(5).setForeColor(kDarkGreen);
+    panel_.Statut(5).setForeColor(panel::SettingsPane::kStatutTexte);
     for (int i = 1; i <= 5; ++i) panel_.Statut(i).setBackColor(kWhite);
     if (choisi == 0) return;
-    panel_.Statut(choisi).setBackColor(kSelected[choisi - 1]);
+    panel_.Statut(choisi).setBackColor(panel::SettingsPane::kStatutChoisi[choisi - 1]);
     if (choisi == 5) panel_.Statut(5).setForeColor(kWhite);
 }
 

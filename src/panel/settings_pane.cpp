@@ -3,7 +3,6 @@
 namespace wardo::panel {
 
 namespace {
-constexpr ui::Color kDarkGreen = 0x004000;
 constexpr ui::Color kWhite = 0xFFFFFF;
 }  // namespace
 
@@ -22,12 +21,11 @@ void SettingsPane::designSettingsPane() {
     LabelReglages(0).setCaption(L"Sur la room je suis :");
     // Each level button shows its selected colours in the design; AffStatut repaints them.
     static constexpr const wchar_t* kLevels[5] = {L"Noir", L"Bleu", L"OP", L"OP+", L"Rouge"};
-    static constexpr ui::Color kSelected[5] = {0x808080, 0xFFFF80, 0x80FF80, 0x00FF00, 0x0000FF};
     for (int i = 1; i <= 5; ++i) {
         Statut(i).move(120 + (i - 1) * 810, 390, 735, 300);
         Statut(i).setCaption(kLevels[i - 1]);
-        Statut(i).setBackColor(kSelected[i - 1]);
-        Statut(i).setForeColor(kDarkGreen);
+        Statut(i).setBackColor(kStatutChoisi[i - 1]);
+        Statut(i).setForeColor(kStatutTexte);
     }
 
     LabelReglages(1).move(120, 810, 1500, 240);

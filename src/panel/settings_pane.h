@@ -9,6 +9,10 @@ class SettingsPane {
 public:
     explicit SettingsPane(ui::Form& form) : f_(form) {}
 
+    // The level buttons Statut(1) to Statut(5): each one's background when chosen, and their text.
+    static constexpr ui::Color kStatutChoisi[5] = {0x808080, 0xFFFF80, 0x80FF80, 0x00FF00, 0x0000FF};
+    static constexpr ui::Color kStatutTexte = 0x004000;
+
 private:
     ui::Form& f_;
 
