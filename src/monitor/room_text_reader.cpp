@@ -29,14 +29,14 @@ std::string litTexte(chatlink::RoomLink& link) {
 
 }  // namespace
 
-// A CR or LF byte is never part of a double-byte character, so only the line itself is converted.
 std::optional<text::Text> LitDerniereLigneChat(chatlink::RoomLink& link) {
-    const std::string texte = litTexte(link);
-    const auto ligne = DerniereLigneComplete(texte);
+    LecteurDerniereLigne lecteur;
+    const text::Text* ligne = lecteur.lit(link);
     if (!ligne) return std::nullopt;
-    return text::fromAnsi(*ligne);
+    return *ligne;
 }
 
+// A CR or LF byte is never part of a double-byte character, so only the line itself is converted.
 const text::Text* LecteurDerniereLigne::lit(chatlink::RoomLink& link) {
     const std::string texte = litTexte(link);
     const auto ligne = DerniereLigneComplete(texte);
