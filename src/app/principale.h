@@ -33,6 +33,7 @@ public:
     // The socket control `Socket`: open once InitSock has bound it; sends to the server's address.
     bool SocketOuvert() const { return Socket_ && Socket_->isOpen(); }
     std::optional<platform::SendError> SendData(const std::string& datagramme);
+    const platform::Endpoint& RemoteServeur() const { return RemoteServeur_; }
 
     // Frames are shown and hidden by moving them.
     static constexpr int kFrame1Shown = 0, kFrame1Hidden = 6500;        // Top
