@@ -1,4 +1,5 @@
 // Loading the panel: its shape, menus, caption and place, the stored settings, the skin and the layout.
+#include <algorithm>
 #include <cmath>
 
 #include "cipher/crypt_text.h"
@@ -15,9 +16,10 @@ namespace wardo::panel {
 
 namespace {
 
-// Twips to pixels at the fixed 15 twips a pixel of the region, halves to the even number.
-int regionPixels(int twips) {
-    return static_cast<int>(std::nearbyint(static_cast<double>(twips) / 15.0));
+// Twips to the screen's pixels, halves to the even number: the region must cover the window as the
+// screen draws it, close and minimise images included, whatever its dots per inch.
+int regionPixels(int twips, int twipsPerPixel) {
+    return static_cast<int>(std::nearbyint(static_cast<double>(twips) / std::max(1, twipsPerPixel)));
 }
 
 }  // namespace
@@ -29,8 +31,10 @@ void Reglages::onLoad() {
     // Read once: the one key stored meanwhile, Mode, is not read again.
     const settings::IniLu ini = p.ouvreIni();
 
+    const auto& screen = platform().screen;
     if (ini.lit(L"Parametres", L"Largeur") != L"D") {
-        setRegion({true, regionPixels(width()), regionPixels(height()), 15, 15});
+        setRegion({true, regionPixels(width(), screen.twipsPerPixelX),
+                   regionPixels(height(), screen.twipsPerPixelY), 15, 15});
     }
 
     MenuConfig.clear();
@@ -42,7 +46,6 @@ void Reglages::onLoad() {
     MenuAide.addItem(L"A propos");
 
     setCaption(L"Wardo - V " + p.VersionRobot);
-    const auto& screen = platform().screen;
     setTop((screen.heightTwips - height()) / 2);
     setLeft((screen.widthTwips - width()) / 2);
 

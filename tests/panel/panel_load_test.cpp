@@ -136,6 +136,23 @@ INSTANTIATE_TEST_SUITE_P(
                       StoredValue{"Largeur=D", [](P, R r) { EXPECT_FALSE(r.region().set); }},
                       StoredValue{"Largeur=d", [](P, R r) { EXPECT_TRUE(r.region().set); }}));
 
+// The rounded region is the 4560 by 5415 twips window in the screen's own pixels: at 12 twips a pixel
+// a region of 15's pixels would leave out the close and minimise images at the top right.
+TEST_F(PanelLoad, TheRoundedRegionCoversTheWindowInTheScreensPixels) {
+    struct Case {
+        int twipsPerPixelX, twipsPerPixelY, width, height;
+    };
+    for (const Case& c : {Case{15, 15, 304, 361}, Case{12, 12, 380, 451}, Case{15, 12, 304, 451}}) {
+        freshProgram();
+        desk.platform().screen.twipsPerPixelX = c.twipsPerPixelX;
+        desk.platform().screen.twipsPerPixelY = c.twipsPerPixelY;
+        Reglages& r = loadPanel();
+        EXPECT_EQ(r.region(), (ui::Region{true, c.width, c.height, 15, 15}))
+            << r.region().width << " by " << r.region().height << " pixels at " << c.twipsPerPixelX << " by "
+            << c.twipsPerPixelY << " twips a pixel";
+    }
+}
+
 // The push-to-talk key's code, rounded to the nearest even; anything else is no key, and the load goes on.
 TEST_F(PanelLoad, TheStoredKeyCodeIsRoundedOrNoKey) {
     const std::pair<const char*, int> cases[] = {{"0", 0},     {"18", 18}, {"38.5", 38},
