@@ -7,20 +7,21 @@ namespace {
 struct Placement {
     int panelLeft, panelTop;  // twips
     int menucoLeft, menucoTop;
-    int twipsPerPixel;
+    int twipsPerPixelX, twipsPerPixelY;
     int x, y;  // the box's corner, pixels
 };
 
 void PrintTo(const Placement& p, std::ostream* os) {
-    *os << p.panelLeft << "," << p.panelTop << " at " << p.twipsPerPixel << " twips a pixel";
+    *os << p.panelLeft << "," << p.panelTop << " at " << p.twipsPerPixelX << " by " << p.twipsPerPixelY
+        << " twips a pixel";
 }
 
 class PlacedBox : public PanelTest, public ::testing::WithParamInterface<Placement> {};
 
 TEST_P(PlacedBox, GoesOnTheTitleImagesCorner) {
     const Placement& c = GetParam();
-    desk.platform().screen.twipsPerPixelX = c.twipsPerPixel;
-    desk.platform().screen.twipsPerPixelY = c.twipsPerPixel;
+    desk.platform().screen.twipsPerPixelX = c.twipsPerPixelX;
+    desk.platform().screen.twipsPerPixelY = c.twipsPerPixelY;
     Reglages& r = showPanel();
     r.move(c.panelLeft, c.panelTop);
     r.menuco.move(c.menucoLeft, c.menucoTop);
@@ -38,11 +39,14 @@ TEST_P(PlacedBox, GoesOnTheTitleImagesCorner) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PanelBoxes, PlacedBox,
-                         ::testing::Values(Placement{3000, 1500, 0, 0, 15, 200, 100},
-                                           Placement{3010, 1529, 120, 60, 15, 208, 105},
+                         ::testing::Values(Placement{3000, 1500, 0, 0, 15, 15, 200, 100},
+                                           Placement{3010, 1529, 120, 60, 15, 15, 208, 105},
                                            // Partly off the screen: negative, rounded down, not pulled back.
-                                           Placement{-1000, -100, 0, 0, 15, -67, -7},
-                                           Placement{3000, 1500, 0, 0, 12, 250, 125}));
+                                           Placement{-1000, -100, 0, 0, 15, 15, -67, -7},
+                                           Placement{3000, 1500, 0, 0, 12, 12, 250, 125},
+                                           // Each axis at its own ratio.
+                                           Placement{3000, 1500, 0, 0, 15, 12, 200, 125},
+                                           Placement{3000, 1500, 0, 0, 12, 15, 250, 100}));
 
 TEST_F(PanelTest, TheTwoButtonBoxReturnsTheButtonPressedAndNothingWhenNoBoxShows) {
     Reglages& r = showPanel();
