@@ -60,7 +60,10 @@ INSTANTIATE_TEST_SUITE_P(
                              }},
                       KeyRow{"AnnSonore N keeps BipEntree",
                              "AnnSonore=O\r\nBipEntree=3\r\n",
-                             [](Reglages& r) { r.Signal(4).click(); },
+                             [](Reglages& r) {
+                                 r.Signal(2).click();
+                                 r.Signal(4).click();
+                             },
                              {{L"AnnSonore", L"N"}, {L"BipEntree", L"3"}},
                              [](P p, R r) {
                                  EXPECT_FALSE(p.AnnonceSonoreActive);
