@@ -1,9 +1,9 @@
 // The panel as a window: its first activations, dragging, menus, close images, minimising and closing,
 // and the notice that a sound waits for the microphone.
+#include "attached_panel_fixture.h"
 #include "editors/messages_edit.h"
 #include "editors/raisons_edit.h"
 #include "editors/sons_edit.h"
-#include "panel_fixture.h"
 #include "tools/room/sim_room.h"
 
 namespace wardo::panel::testing {
@@ -52,8 +52,11 @@ TEST_F(PanelWindow, StartsAtTheFirstActivationAfterTheFramesAndOnlyOnce) {
     EXPECT_EQ(topmostCalls("HWND_TOPMOST"), before + 2);
 }
 
-TEST_F(PanelWindow, TimersFromTheDesignRunFromTheLoad) {
-    Reglages& r = loadPanel();
+// The panel's timers at design, and the pick-up, switched on once the panel starts, reading the room's
+// input line every 500 ms on the clock.
+TEST_F(AttachedPanelTest, TimersFromTheDesignRunFromTheLoadAndThePickUpEvery500Ms) {
+    attach();
+    Reglages& r = loadPanel("[Parametres]\r\nAffInfos1=N\r\nAffInfos2=N\r\n");
     const std::tuple<ui::Timer&, int, bool> timers[] = {
         {r.Boucle, 200, true},
         {r.TimerEtat, 1000, true},
@@ -68,6 +71,22 @@ TEST_F(PanelWindow, TimersFromTheDesignRunFromTheLoad) {
     for (const auto& [timer, interval, running] : timers) {
         EXPECT_EQ(timer.interval(), interval) << text::toAnsi(timer.name());
         EXPECT_EQ(timer.running(), running) << text::toAnsi(timer.name());
+    }
+
+    r.show();
+    ASSERT_TRUE(launched());
+    mark();
+    // A tick may take a little of the clock: each one is due 500 ms after the one before.
+    const auto until = [&](std::int64_t ms) { desk.loop.runFor(ms - elapsed()); };
+    std::int64_t tick = 500;
+    for (const wchar_t* nick : {L"Bob", L"Carla"}) {
+        const text::Text before = r.Label2.caption();
+        room.model().setInput(nick + std::wstring(L", "));
+        until(tick - 1);
+        EXPECT_EQ(r.Label2.caption(), before) << text::toAnsi(nick);
+        until(tick);
+        EXPECT_EQ(r.Label2.caption(), nick);
+        tick += 500;
     }
 }
 
