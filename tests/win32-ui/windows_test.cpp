@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "platform/win32/scoped_win.h"
 #include "platform/win32/win32_handle.h"
 #include "ui_fixture.h"
 
@@ -241,6 +242,35 @@ TEST(Windows, WindowStateRegionAndBorderReachTheWindow) {
     EXPECT_EQ(client.right, 400);
     s.form.setWindowState(WindowState::Minimized);
     EXPECT_TRUE(s.pumpUntil([h] { return IsIconic(h) != FALSE; }));
+}
+
+// The show command of each minimise or maximise that this thread's windows go through.
+thread_local std::vector<int> minMaxCommands;
+
+LRESULT CALLBACK recordMinMax(int code, WPARAM wp, LPARAM lp) {
+    if (code == HCBT_MINMAX) minMaxCommands.push_back(LOWORD(lp));
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+// The program minimises a shown form as "shown minimised": the form stays the active window rather than
+// handing the activation to the next window.
+TEST(Windows, AFormMinimisedByTheProgramIsShownMinimisedAndStaysActive) {
+    Shown s;
+    HWND h = s.host.windowOf(s.form);
+    platform::win32::ScopedWindow other(CreateWindowExW(0, L"STATIC", L"Autre fenêtre",
+                                                        WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                                        nullptr, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(other);
+    ASSERT_TRUE(s.pumpUntil([h] {
+        SetForegroundWindow(h);
+        return GetActiveWindow() == h;
+    }));
+    minMaxCommands.clear();
+    platform::win32::ScopedHook hook(SetWindowsHookExW(WH_CBT, &recordMinMax, nullptr, GetCurrentThreadId()));
+    s.form.setWindowState(WindowState::Minimized);
+    EXPECT_TRUE(s.pumpUntil([h] { return IsIconic(h) != FALSE; }));
+    EXPECT_EQ(minMaxCommands, std::vector<int>{SW_SHOWMINIMIZED});
+    EXPECT_EQ(GetActiveWindow(), h);
 }
 
 }  // namespace

@@ -414,8 +414,10 @@ void Win32Host::formChanged(Form& form, Property what) {
             break;
         case Property::WindowState:
             if (IsWindowVisible(h)) {
+                // Shown minimised, as at the first show: the window stays the active one instead of
+                // handing the activation to the next window.
                 const WindowState s = form.windowState();
-                ShowWindow(h, s == WindowState::Minimized   ? SW_MINIMIZE
+                ShowWindow(h, s == WindowState::Minimized   ? SW_SHOWMINIMIZED
                               : s == WindowState::Maximized ? SW_MAXIMIZE
                                                             : SW_RESTORE);
             }
