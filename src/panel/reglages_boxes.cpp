@@ -1,5 +1,5 @@
 // Message boxes shown over the panel: the box's top-left corner goes on the title image's top-left
-// corner, wherever the user has dragged the panel.
+// corner, wherever the user has dragged the panel, and the box stands above the panel.
 #include <algorithm>
 #include <cmath>
 
@@ -22,7 +22,8 @@ int Reglages::AfficheMSGBox2(const Text& Message, int flag, const Text& titre) {
         PositionBoiteX = floorDiv(left() + menuco.left(), screen.twipsPerPixelX);
         PositionBoiteY = floorDiv(top() + menuco.top(), screen.twipsPerPixelY);
         const platform::Point at{PositionBoiteX, PositionBoiteY};
-        return platform().boxes.showStyled(Message, titre, flag, &at);
+        // Owned by the panel, the box stands above it even while the user works in the room's window.
+        return platform().boxes.showStyled(Message, titre, flag, &at, handle());
     } catch (const text::RuntimeError&) {
         return platform::box::kNoBox;  // ends quietly: no box
     }

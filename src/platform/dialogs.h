@@ -83,9 +83,11 @@ class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     // Modal box with the given style code; `at` places its top-left corner (screen pixels) when given.
-    // Returns the answer's code, or box::kNoBox when no box could be shown.
+    // An `owner` keeps the box above that window in the window order, whatever window is active; without
+    // one the box belongs to the active window, if any. Returns the answer's code, or box::kNoBox when no
+    // box could be shown.
     virtual int showStyled(const std::wstring& text, const std::wstring& title, int style,
-                           const Point* at = nullptr) = 0;
+                           const Point* at = nullptr, WindowHandle owner = 0) = 0;
     BoxAnswer show(const std::wstring& text, const std::wstring& title, BoxButtons buttons, BoxIcon icon,
                    const Point* at = nullptr) {
         return box::answer(showStyled(text, title, box::style(buttons, icon), at), buttons);

@@ -1,6 +1,6 @@
 // The panel of the real program after "Connexion à la salle": a borderless, rounded, centred top-level
 // window laid out in pixels from its twips, which the window system cannot close; its close image ends
-// the program; its boxes open on the title image's corner and leave no hook behind.
+// the program; its boxes open on the title image's corner, above the panel, and leave no hook behind.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -92,6 +92,47 @@ TEST(PanelWindow, APlacedBoxOpensOnTheTitleImagesCornerAndLeavesNoHook) {
 
     waitFor([&] { return windowText(probe).rfind(L"answer=", 0) == 0; }, 10000);
     EXPECT_EQ(windowText(probe), L"answer=6 moved=0");
+}
+
+// Whether `upper` stands above `lower` in the order of the top-level windows.
+bool above(HWND upper, HWND lower) {
+    for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == upper) return true;
+        if (w == lower) return false;
+    }
+    return false;
+}
+
+// The user works in the room's window when the room reports another level: the status box opens on the
+// title image's corner and above the panel, which stands above all windows.
+TEST(PanelWindow, TheStatusBoxStandsAboveThePanelWhileTheRoomsWindowIsActive) {
+    AttachedPanel run("[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=N\r\nStatut=op\r\n");
+    HWND panel = run.panel;
+    ASSERT_NE(panel, nullptr);
+    HWND title = childAt(panel, 5, 5);
+    ASSERT_NE(title, nullptr);
+    RECT corner{};
+    GetWindowRect(title, &corner);
+    HWND room = run.roomWindow();
+    ASSERT_TRUE(waitFor(
+        [&] {
+            SetForegroundWindow(room);
+            pumpFor(200);
+            return GetForegroundWindow() == room;
+        },
+        10000));
+    ASSERT_TRUE(topmost(panel));
+
+    run.ask(L"notice Opération impossible. Votre statut est : OPPLUS.");
+    HWND box = waitForBox(run.id(), L"Ajustement de statut");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(above(box, panel));
+    RECT placed{};
+    GetWindowRect(box, &placed);
+    EXPECT_EQ(placed.left, corner.left);
+    EXPECT_EQ(placed.top, corner.top);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(box); }, 5000));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Message boxes placed over the panel: the box's corner on the title image's corner, in screen pixels.
+// Message boxes placed over the panel: the box's corner on the title image's corner, in screen pixels,
+// and the box above the panel.
 #include "panel_fixture.h"
 
 namespace wardo::panel::testing {
@@ -18,7 +19,7 @@ void PrintTo(const Placement& p, std::ostream* os) {
 
 class PlacedBox : public PanelTest, public ::testing::WithParamInterface<Placement> {};
 
-TEST_P(PlacedBox, GoesOnTheTitleImagesCorner) {
+TEST_P(PlacedBox, GoesOnTheTitleImagesCornerAboveThePanel) {
     const Placement& c = GetParam();
     desk.platform().screen.twipsPerPixelX = c.twipsPerPixelX;
     desk.platform().screen.twipsPerPixelY = c.twipsPerPixelY;
@@ -36,6 +37,7 @@ TEST_P(PlacedBox, GoesOnTheTitleImagesCorner) {
     EXPECT_EQ(box.at->y, c.y);
     EXPECT_EQ(r.PositionBoiteX, c.x);
     EXPECT_EQ(r.PositionBoiteY, c.y);
+    EXPECT_EQ(box.owner, r.handle()) << "owned by the panel, the box stands above it";
 }
 
 INSTANTIATE_TEST_SUITE_P(PanelBoxes, PlacedBox,

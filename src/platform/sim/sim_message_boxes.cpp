@@ -33,7 +33,7 @@ BoxIcon iconOf(int style) {
 }  // namespace
 
 int SimMessageBoxes::showStyled(const std::wstring& text, const std::wstring& title, int style,
-                                const Point* at) {
+                                const Point* at, WindowHandle owner) {
     int code = box::kAnswerOk;
     if (!script_.empty()) {
         code = script_.front();
@@ -44,7 +44,8 @@ int SimMessageBoxes::showStyled(const std::wstring& text, const std::wstring& ti
     ShownBox shown{text,           title,
                    style,          buttons,
                    iconOf(style),  at ? std::optional<Point>(*at) : std::nullopt,
-                   clock_.nowMs(), box::answer(code, buttons)};
+                   clock_.nowMs(), box::answer(code, buttons),
+                   owner};
     shown_.push_back(shown);
     if (whileShown) whileShown(shown);
     return code;

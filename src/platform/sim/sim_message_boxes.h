@@ -21,14 +21,15 @@ struct ShownBox {
     std::optional<Point> at;
     std::int64_t timeMs;
     BoxAnswer answer;
+    WindowHandle owner;  // 0: the active window's, if any
 };
 
 class SimMessageBoxes : public MessageBoxes {
 public:
     explicit SimMessageBoxes(EventLoop& clock) : clock_(clock) {}
 
-    int showStyled(const std::wstring& text, const std::wstring& title, int style,
-                   const Point* at = nullptr) override;
+    int showStyled(const std::wstring& text, const std::wstring& title, int style, const Point* at = nullptr,
+                   WindowHandle owner = 0) override;
 
     // The next boxes' answers, in order; once the script runs out every box answers Ok.
     void answer(BoxAnswer a) { script_.push_back(box::code(a)); }

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "platform/win32/scoped_win.h"
+#include "platform/win32/win32_handle.h"
 
 namespace wardo::platform::win32 {
 namespace {
@@ -31,7 +32,7 @@ LRESULT CALLBACK placeOnActivate(int code, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 int Win32MessageBoxes::showStyled(const std::wstring& text, const std::wstring& title, int style,
-                                  const Point* at) {
+                                  const Point* at, WindowHandle owner) {
     Placement placement;
     Placement* const outer = activePlacement;
     if (at != nullptr) {
@@ -39,7 +40,10 @@ int Win32MessageBoxes::showStyled(const std::wstring& text, const std::wstring& 
         placement.hook.reset(SetWindowsHookExW(WH_CBT, &placeOnActivate, nullptr, GetCurrentThreadId()));
         activePlacement = &placement;
     }
-    const int code = MessageBoxW(GetActiveWindow(), text.c_str(), title.c_str(), static_cast<UINT>(style));
+    // An owned window always stands above its owner, a topmost owner included; a box of no window opens
+    // below every topmost window.
+    HWND parent = owner != 0 ? toHwnd(owner) : GetActiveWindow();
+    const int code = MessageBoxW(parent, text.c_str(), title.c_str(), static_cast<UINT>(style));
     activePlacement = outer;
     // A box that could not be shown answers 0 (or -1 from the dialog behind it); the hook goes with
     // `placement`.

@@ -6,8 +6,8 @@ namespace wardo::platform::win32 {
 
 class Win32MessageBoxes final : public MessageBoxes {
 public:
-    int showStyled(const std::wstring& text, const std::wstring& title, int style,
-                   const Point* at = nullptr) override;
+    int showStyled(const std::wstring& text, const std::wstring& title, int style, const Point* at = nullptr,
+                   WindowHandle owner = 0) override;
 };
 
 }  // namespace wardo::platform::win32
