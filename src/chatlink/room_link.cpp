@@ -21,30 +21,45 @@ void RoomLink::EnvoieChat(const text::Text& line) {
     p_.loop.sleep(150);
 }
 
+RoomLink::MicButtons RoomLink::micButtons() {
+    return {p_.windows.isEnabled(HandleBoutonMicro), p_.windows.isEnabled(HandleBoutonMicro2)};
+}
+
 bool RoomLink::MicroOccupe() {
-    const bool first = p_.windows.isEnabled(HandleBoutonMicro);
-    const bool second = p_.windows.isEnabled(HandleBoutonMicro2);
-    return !(first && second);
+    return micButtons().busy();
 }
 
 // Presses the talk button while the microphone does not read `busy`. The client may apply a press only
-// after a round trip to the room's server: a second press before the first has shown would toggle the
-// microphone back, so each press gets up to a second to show. The room may also never change the
-// state (it refuses the microphone, or the button is gone): the presses are bounded.
+// after a round trip to the room's server: a second press before the first has landed would toggle the
+// microphone back, so the talk button is pressed again only when neither button has moved for
+// kPressAnswerMs. A move that does not yet read as asked (a client that greys both buttons while it
+// asks its server) still tells that the press was seen. The room may also never change the state (it
+// refuses the microphone, or the button is gone): the presses are bounded.
 void RoomLink::pressMicroUntil(bool busy) {
-    for (int presses = 0; presses < kMaxMicroPresses && MicroOccupe() != busy; ++presses) {
+    for (int presses = 0; presses < kMaxMicroPresses; ++presses) {
+        const MicButtons before = micButtons();
+        if (before.busy() == busy) return;
         press(HandleBoutonMicro);
-        if (microReadsWithin(busy, kPressAnswerMs)) return;
+        if (watchMicro(busy, before, kPressAnswerMs) != PressAnswer::None) return;
     }
 }
 
-// Blocking: the state is another program's, and nothing of ours may run between the presses.
-bool RoomLink::microReadsWithin(bool busy, int ms) {
-    for (int waited = 0; waited < ms; waited += kPressPollMs) {
-        if (MicroOccupe() == busy) return true;
+// Blocking: the state is another program's, and nothing of ours may run between the presses. Each
+// pause sleeps the thread, so the watch costs no processor time.
+RoomLink::PressAnswer RoomLink::watchMicro(bool busy, MicButtons before, int ms) {
+    const std::int64_t deadline = p_.loop.nowMs() + ms;
+    bool moved = false;
+    for (;;) {
+        const MicButtons now = micButtons();
+        if (now.busy() == busy) return PressAnswer::Shown;
+        moved = moved || now != before;
+        if (p_.loop.nowMs() >= deadline) return moved ? PressAnswer::Moved : PressAnswer::None;
         p_.loop.sleep(kPressPollMs);
     }
-    return false;
+}
+
+bool RoomLink::microReadsWithin(bool busy, int ms) {
+    return watchMicro(busy, micButtons(), ms) == PressAnswer::Shown;
 }
 
 void RoomLink::PrendMicro() {

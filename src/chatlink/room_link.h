@@ -42,8 +42,8 @@ public:
     // Busy unless both microphone buttons are enabled windows.
     bool MicroOccupe();
     // Press the talk button until the microphone reads busy (Prend) or free (Libere). After each press
-    // the buttons are watched (blocking, every kPressPollMs) for up to kPressAnswerMs before the next
-    // press, so that a client slow to apply a press is not pressed twice; at most kMaxMicroPresses.
+    // the buttons are watched (blocking, every kPressPollMs) for up to kPressAnswerMs; the talk button
+    // is pressed again only when neither button changed in that time. At most kMaxMicroPresses.
     void PrendMicro();
     void LibereMicro();
     // Waits with the notice shown for a free microphone or a decision (the two flags), each pass
@@ -61,13 +61,24 @@ public:
     platform::WindowSystem& windows() { return p_.windows; }
 
     static constexpr int kMaxMicroPresses = 2;
-    static constexpr int kPressAnswerMs = 1000;
+    static constexpr int kPressAnswerMs = 3000;
     static constexpr int kPressPollMs = 10;
     static constexpr int kWaitYieldMs = 10;
 
 private:
+    // Each microphone button's enabled state, read in the order MicroOccupe reads them.
+    struct MicButtons {
+        bool first;
+        bool second;
+        bool busy() const { return !(first && second); }
+        bool operator==(const MicButtons&) const = default;
+    };
+    enum class PressAnswer { Shown, Moved, None };
+
+    MicButtons micButtons();
     void press(WindowHandle w);
     void pressMicroUntil(bool busy);
+    PressAnswer watchMicro(bool busy, MicButtons before, int ms);
     platform::Platform& p_;
 };
 
