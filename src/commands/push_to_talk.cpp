@@ -49,7 +49,8 @@ void PushToTalkKey::Timer1_Timer() {
     pompe();
 }
 
-// The give-up is tested at every tick, also at one whose take just happened: it then forgets the take.
+// A tick that takes the microphone ends the wait: the take may land just before the limit, or pass it
+// while a slow client answers, and giving up then would forget a microphone the room has given.
 void PushToTalkKey::TimerToucheMicro_Timer() {
     app::Program& p = program_;
     if (!p.room.MicroOccupe()) {
@@ -57,6 +58,7 @@ void PushToTalkKey::TimerToucheMicro_Timer() {
         if (!p.MicroPris) {
             PriseRobot(p);
             panel_.TimerToucheMicro.setEnabled(false);
+            return pompe();
         }
     }
     // Whole seconds of a clock that runs on across midnight: the wait ends 20 to 21 seconds after the press.

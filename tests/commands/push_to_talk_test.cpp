@@ -193,6 +193,50 @@ INSTANTIATE_TEST_SUITE_P(PressAt, GiveUp,
                                            PressAt{"TenSecondsBeforeMidnight", 23, 59, 50, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The member leaves the microphone as the 20 seconds run out: the tick that takes it keeps it, and the key
+// releases it afterwards.
+struct LateTake {
+    const char* name;
+    int leavesBeforeLimitMs;
+    int clientDelayMs;  // the room applies each press this late
+    friend std::ostream& operator<<(std::ostream& os, const LateTake& t) { return os << t.name; }
+};
+
+class TakeAtTheLimit : public MicrophoneTest, public ::testing::WithParamInterface<LateTake> {};
+
+TEST_P(TakeAtTheLimit, KeepsTheMicrophone) {
+    const LateTake& t = GetParam();
+    start();
+    room().otherTakesMic();
+    room().micDelayMs = t.clientDelayMs;
+    desk.loop.setTimeOfDay(0, 0, 10);
+    const std::int64_t limit = desk.loop.nowMs() + 21000;  // a press at second 10 waits until 31.0
+    pressKey();
+    // The client changes its buttons with no event in the robot.
+    for (platform::WindowHandle b : {room_->micButton(), room_->mic2Button()}) {
+        auto shows = desk.windows.hooks(b).enabled;
+        desk.windows.hooks(b).enabled = [this, shows, at = limit - t.leavesBeforeLimitMs] {
+            if (desk.loop.nowMs() >= at && room().mic() == Mic::Other) room().otherReleasesMic();
+            return shows();
+        };
+    }
+    desk.loop.runFor(limit + 3000 - desk.loop.nowMs());
+    EXPECT_EQ(room().mic(), Mic::User);
+    EXPECT_TRUE(program->MicroPris);
+    EXPECT_FALSE(reglages().TimerToucheMicro.running());
+    EXPECT_EQ(tones(), (std::vector<Tone>{{300, 500}, {1000, 50}})) << "no give-up tone";
+
+    nextPress();
+    desk.loop.runFor(3000);
+    EXPECT_EQ(room().mic(), Mic::Free);
+    EXPECT_FALSE(program->MicroPris);
+}
+
+INSTANTIATE_TEST_SUITE_P(PressAt, TakeAtTheLimit,
+                         ::testing::Values(LateTake{"FreedAsTheLimitComes", 0, 0},
+                                           LateTake{"SlowClientFreedJustBefore", 800, 1500}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(MicrophoneTest, TheTakeBeepSoundsOncePerTake) {
     start();
     reglages().microprio.click();
