@@ -62,7 +62,9 @@ public:
 
     static constexpr int kMaxMicroPresses = 2;
     static constexpr int kPressAnswerMs = 3000;
-    static constexpr int kPressPollMs = 10;
+    // Every look wakes the thread, and a wake costs more than the look: a press's watch looks often
+    // enough to follow the client, and no faster.
+    static constexpr int kPressPollMs = 50;
     static constexpr int kWaitYieldMs = 10;
 
 private:

@@ -1,7 +1,8 @@
 // The panel's timers in the real program against the room simulator: the push-to-talk key pressed on
 // the real keyboard while another window is in front, "Voice prio" taking the microphone as soon as
-// another member leaves it, "Reco manu" re-attaching to another room with a real drag, and what the
-// timers cost the processor while the room is idle.
+// another member leaves it, also from a client that answers late, "Reco manu" re-attaching to another
+// room with a real drag, and what the program costs the processor while the room is idle and while it
+// watches a client that does not answer its press.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -107,6 +108,43 @@ TEST_F(RunningPanel, VoicePrioTakesTheMicrophoneAsSoonAsTheMemberLeavesIt) {
     // Released in the room: the button counts down and is usable again.
     ASSERT_EQ(ask(L"mic free"), room::kRoomDone);
     EXPECT_TRUE(waitFor([&] { return windowText(prio) == L"Voice prio" && IsWindowEnabled(prio); }, 6000));
+}
+
+// The client applies each press 1.5 s late: one press, which the robot keeps.
+TEST_F(RunningPanel, VoicePrioKeepsTheMicrophoneOfAClientThatAnswersLate) {
+    ASSERT_EQ(ask(L"mic delay 1500"), room::kRoomDone);
+    ASSERT_EQ(ask(L"mic other"), room::kRoomDone);
+    HWND prio = button(L"Voice prio");
+    ASSERT_NE(prio, nullptr);
+    press(prio);
+    ASSERT_TRUE(waitFor([&] { return windowText(prio) == L"Attente ..."; }, 5000));
+
+    const long long before = ask(L"count mic");
+    ASSERT_EQ(ask(L"mic free"), room::kRoomDone);
+    EXPECT_TRUE(micBecomes(Mic::User, 5000));
+    pumpFor(5000);  // past a second press 3 s after the first, and past its landing
+    EXPECT_EQ(mic(), Mic::User);
+    EXPECT_EQ(ask(L"count mic"), before + 1);
+    EXPECT_EQ(windowText(prio), L"Micro svp !");
+    EXPECT_FALSE(IsWindowEnabled(prio));
+}
+
+// The room refuses the microphone: two presses 3 s apart, the buttons watched between them in sleeps.
+TEST_F(RunningPanel, AClientThatNeverAnswersGetsTwoPressesWatchedOnLittleProcessorTime) {
+    ASSERT_EQ(ask(L"refuse on"), room::kRoomDone);
+    HWND prio = button(L"Voice prio");
+    ASSERT_NE(prio, nullptr);
+    const long long before = ask(L"count mic");
+    press(prio);
+    ASSERT_TRUE(waitFor([&] { return ask(L"count mic") == before + 1; }, 5000));
+    const double watching = processorShare(pid(), 5000, "the program watching a client that never answers");
+    RecordProperty("cpu_percent_watching", std::to_string(watching));
+    EXPECT_GE(watching, 0);
+    EXPECT_LT(watching, 2.0);
+    EXPECT_EQ(ask(L"count mic"), before + 2);
+    // The take is over: the microphone reads free, so the button counts down and comes back.
+    EXPECT_TRUE(waitFor([&] { return windowText(prio) == L"Voice prio" && IsWindowEnabled(prio); }, 8000));
+    EXPECT_EQ(ask(L"count mic"), before + 2);
 }
 
 TEST_F(RunningPanel, RecoManuReattachesToTheRoomTheUserDragsTo) {
