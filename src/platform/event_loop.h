@@ -3,10 +3,15 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace wardo::platform {
 
 using TimerId = std::uint32_t;
+
+// Whether a timer's tick may run again nested inside itself, when the tick pumps events (a message box,
+// a wait). Most ticks must not: one longer than its interval would nest deeper at every interval.
+enum class TimerNesting { Never, Allowed };
 
 class EventLoop {
 public:
@@ -23,7 +28,10 @@ public:
     virtual void waitForEvents(int maxMs) = 0;
 
     // A repeating timer on the user-interface thread; ticks come only from the loop.
-    virtual TimerId startTimer(int intervalMs, std::function<void()> tick) = 0;
+    virtual TimerId startTimer(int intervalMs, std::function<void()> tick, TimerNesting nesting) = 0;
+    TimerId startTimer(int intervalMs, std::function<void()> tick) {
+        return startTimer(intervalMs, std::move(tick), TimerNesting::Never);
+    }
     virtual void stopTimer(TimerId id) = 0;
 
     // Queues work for the user-interface thread (a datagram that arrived, a window message from

@@ -24,10 +24,18 @@ void Timer::setInterval(int ms) {
     propertyChanged(Property::Value);
 }
 
+void Timer::setNestedTicks(bool allowed) {
+    touch();
+    if (allowed == nestedTicks_) return;
+    nestedTicks_ = allowed;
+    restart();
+}
+
 void Timer::resetToDefaults() {
     stop();
     Control::resetToDefaults();
     interval_ = 0;
+    nestedTicks_ = false;
 }
 
 void Timer::propertyChanged(Property what) {
@@ -37,7 +45,9 @@ void Timer::propertyChanged(Property what) {
 void Timer::restart() {
     stop();
     if (designing() || !form().loaded() || !enabled() || interval_ <= 0) return;
-    id_ = form().platform().loop.startTimer(interval_, [this] { raiseEvent(onTimer); });
+    id_ = form().platform().loop.startTimer(
+        interval_, [this] { raiseEvent(onTimer); },
+        nestedTicks_ ? platform::TimerNesting::Allowed : platform::TimerNesting::Never);
 }
 
 void Timer::stop() {

@@ -17,6 +17,9 @@ public:
     // A new interval restarts the count; 0 stops the timer; negative: invalid property value.
     void setInterval(int ms);
     bool running() const { return id_.has_value(); }
+    // Whether a tick that pumps events lets the next tick of this timer run nested inside it (off by
+    // default, and after each load).
+    void setNestedTicks(bool allowed);
     void resetToDefaults() override;
 
     std::function<void()> onTimer;
@@ -28,6 +31,7 @@ private:
     void stop();
 
     int interval_ = 0;
+    bool nestedTicks_ = false;
     std::optional<platform::TimerId> id_;
 };
 

@@ -18,7 +18,8 @@ public:
     void sleep(int) override {}
     void doEvents() override { ++passes; }
     void waitForEvents(int) override { ++passes; }
-    platform::TimerId startTimer(int, std::function<void()>) override { return 0; }
+    using platform::EventLoop::startTimer;
+    platform::TimerId startTimer(int, std::function<void()>, platform::TimerNesting) override { return 0; }
     void stopTimer(platform::TimerId) override {}
     void post(std::function<void()>) override {}
     void runUntil(const std::function<bool()>&) override {}

@@ -85,6 +85,27 @@ TEST(SimEventLoop, NestedPumpFiresOtherTimersButNotTheRunningOne) {
     EXPECT_EQ(outerTicks, 2);
 }
 
+TEST(SimEventLoop, ATimerAllowedToNestFiresInsideItsOwnTickThatPumps) {
+    SimEventLoop loop;
+    const auto t0 = loop.nowMs();
+    std::vector<std::int64_t> begun;
+    int depth = 0, deepest = 0;
+    loop.startTimer(
+        100,
+        [&] {
+            begun.push_back(loop.nowMs() - t0);
+            deepest = std::max(deepest, ++depth);
+            if (begun.size() == 1) loop.runFor(250);  // a box that waits, pumping
+            --depth;
+        },
+        TimerNesting::Allowed);
+    loop.runFor(100);
+    EXPECT_EQ(begun, (std::vector<std::int64_t>{100, 200, 300}));
+    EXPECT_EQ(deepest, 2);
+    loop.runFor(100);
+    EXPECT_EQ(begun.back(), 400) << "counted from its last tick, nested or not";
+}
+
 TEST(SimEventLoop, ATickThatThrowsCanFireAgain) {
     SimEventLoop loop;
     int ticks = 0;

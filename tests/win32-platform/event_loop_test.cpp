@@ -77,6 +77,23 @@ TEST(Win32EventLoop, NestedPumpingRunsOtherTimersInsideATick) {
     EXPECT_GE(nestedSeen, 2);
 }
 
+// The room poller's timer: while a tick of its own waits (a box), the next ones run inside it.
+TEST(Win32EventLoop, ATimerAllowedToNestTicksInsideItsOwnTickThatPumps) {
+    Win32EventLoop loop;
+    int ticks = 0, depth = 0, deepest = 0;
+    loop.startTimer(
+        10,
+        [&] {
+            ++ticks;
+            deepest = std::max(deepest, ++depth);
+            if (ticks == 1) pumpUntil(loop, [&] { return ticks >= 3; });
+            --depth;
+        },
+        TimerNesting::Allowed);
+    EXPECT_TRUE(pumpUntil(loop, [&] { return ticks >= 4; }));
+    EXPECT_EQ(deepest, 2);
+}
+
 TEST(Win32EventLoop, AWaitPassYieldsUntilAnEventOrItsLimit) {
     Win32EventLoop loop;
     const std::int64_t t0 = loop.nowMs();

@@ -11,19 +11,19 @@ namespace {
 
 constexpr std::int64_t kDayMs = 24LL * 3600 * 1000;
 
-// Clears a timer's running mark even when its tick throws.
+// Counts a tick under way for as long as it runs, even when it throws.
 class RunningMark {
 public:
-    explicit RunningMark(std::shared_ptr<void> keep, bool& flag) : keep_(std::move(keep)), flag_(flag) {
-        flag_ = true;
+    explicit RunningMark(std::shared_ptr<void> keep, int& count) : keep_(std::move(keep)), count_(count) {
+        ++count_;
     }
-    ~RunningMark() { flag_ = false; }
+    ~RunningMark() { --count_; }
     RunningMark(const RunningMark&) = delete;
     RunningMark& operator=(const RunningMark&) = delete;
 
 private:
     std::shared_ptr<void> keep_;
-    bool& flag_;
+    int& count_;
 };
 
 }  // namespace
@@ -34,9 +34,10 @@ void SimEventLoop::sleep(int ms) {
     if (ms > 0) now_ += ms;
 }
 
-TimerId SimEventLoop::startTimer(int intervalMs, std::function<void()> tick) {
+TimerId SimEventLoop::startTimer(int intervalMs, std::function<void()> tick, TimerNesting nesting) {
     auto t = std::make_shared<Timer>();
     t->intervalMs = std::max(intervalMs, 1);
+    t->mayNest = nesting == TimerNesting::Allowed;
     t->dueMs = now_ + t->intervalMs;
     t->tick = std::move(tick);
     TimerId id = nextId_++;
@@ -64,7 +65,7 @@ bool SimEventLoop::pass() {
     }
     std::vector<std::pair<std::int64_t, TimerId>> due;
     for (const auto& [id, t] : timers_) {
-        if (!t->running && t->dueMs <= now_) due.emplace_back(t->dueMs, id);
+        if (!t->held() && t->dueMs <= now_) due.emplace_back(t->dueMs, id);
     }
     std::sort(due.begin(), due.end());
     for (const auto& entry : due) {
@@ -74,7 +75,7 @@ bool SimEventLoop::pass() {
         if (it == timers_.end()) continue;
         std::shared_ptr<Timer> t = it->second;
         // A nested pass may already have fired it, or its own tick may be running.
-        if (t->running || t->dueMs > now_) continue;
+        if (t->held() || t->dueMs > now_) continue;
         t->dueMs = now_ + t->intervalMs;
         ran = true;
         RunningMark mark(t, t->running);
@@ -86,7 +87,7 @@ bool SimEventLoop::pass() {
 std::optional<std::int64_t> SimEventLoop::nextDue() const {
     std::optional<std::int64_t> next;
     for (const auto& [id, t] : timers_) {
-        if (t->running) continue;
+        if (t->held()) continue;
         if (!next || t->dueMs < *next) next = t->dueMs;
     }
     return next;

@@ -25,8 +25,9 @@ public:
 // - A timer fires when the clock has reached its due time and a pass of events runs; its next due time
 //   is counted from the moment it fired, so missed ticks never pile up.
 // - Ticks run re-entrantly: a tick that pumps events (doEvents, a modal loop) lets the other due timers
-//   fire nested inside it. A timer whose own tick is still running is never fired nested again; it stays
-//   due and fires at the first pass after its tick has returned.
+//   fire nested inside it. A timer whose own tick is still running is fired nested again only when it
+//   was started with TimerNesting::Allowed; otherwise it stays due and fires at the first pass after its
+//   tick has returned.
 // - A pass of doEvents that finds nothing at all to do costs 1 ms of virtual time, as a spinning wait
 //   does, so that a wait loop pumping events reaches its timers.
 // - waitForEvents(maxMs) with nothing to do moves the clock to the next due timer, or by maxMs when
@@ -42,7 +43,8 @@ public:
     void sleep(int ms) override;
     void doEvents() override;
     void waitForEvents(int maxMs) override;
-    TimerId startTimer(int intervalMs, std::function<void()> tick) override;
+    using EventLoop::startTimer;
+    TimerId startTimer(int intervalMs, std::function<void()> tick, TimerNesting nesting) override;
     void stopTimer(TimerId id) override;
     void post(std::function<void()> work) override;
     // Throws SimStall when nothing is scheduled while `done` is false, or past runUntilBoundMs.
@@ -73,8 +75,10 @@ private:
     struct Timer {
         int intervalMs = 0;
         std::int64_t dueMs = 0;
-        bool running = false;
+        int running = 0;  // ticks of this timer under way, nested ones included
+        bool mayNest = false;
         std::function<void()> tick;
+        bool held() const { return running > 0 && !mayNest; }
     };
 
     bool pass();  // one pass of events at the present instant; true when anything ran

@@ -48,18 +48,18 @@ LRESULT CALLBACK Win32EventLoop::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
     return 0;
 }
 
-// A tick that pumps events (a wait, a message box) must not run its own timer again nested inside it:
-// a tick longer than its interval would otherwise nest deeper at every interval. The system sends the
-// next WM_TIMER one interval after this one was taken.
+// A tick that pumps events (a wait, a message box) runs its own timer again nested inside it only when
+// the timer allows it: a tick longer than its interval would otherwise nest deeper at every interval.
+// The system sends the next WM_TIMER one interval after this one was taken.
 void Win32EventLoop::onTimer(UINT_PTR id) {
     auto it = timers_.find(static_cast<TimerId>(id));
-    if (it == timers_.end() || it->second->running) return;
+    if (it == timers_.end() || (it->second->running > 0 && !it->second->mayNest)) return;
     // The tick may stop its own timer: keep it alive until it returns.
     std::shared_ptr<Timer> timer = it->second;
-    timer->running = true;
+    ++timer->running;
     struct Done {
         Timer& t;
-        ~Done() { t.running = false; }
+        ~Done() { --t.running; }
     } done{*timer};
     timer->tick();
 }
@@ -121,12 +121,12 @@ void Win32EventLoop::waitForEvents(int maxMs) {
     doEvents();
 }
 
-TimerId Win32EventLoop::startTimer(int intervalMs, std::function<void()> tick) {
+TimerId Win32EventLoop::startTimer(int intervalMs, std::function<void()> tick, TimerNesting nesting) {
     const TimerId id = nextTimer_++;
     if (nextTimer_ == 0) nextTimer_ = 1;
     if (SetTimer(window_.get(), id, static_cast<UINT>(intervalMs > 0 ? intervalMs : 1), nullptr) == 0)
         throw std::runtime_error("event loop: SetTimer failed");
-    timers_[id] = std::make_shared<Timer>(Timer{std::move(tick)});
+    timers_[id] = std::make_shared<Timer>(Timer{std::move(tick), nesting == TimerNesting::Allowed});
     return id;
 }
 

@@ -26,7 +26,8 @@ public:
     void sleep(int ms) override;
     void doEvents() override;
     void waitForEvents(int maxMs) override;
-    TimerId startTimer(int intervalMs, std::function<void()> tick) override;
+    using EventLoop::startTimer;
+    TimerId startTimer(int intervalMs, std::function<void()> tick, TimerNesting nesting) override;
     void stopTimer(TimerId id) override;
     void post(std::function<void()> work) override;  // safe from any thread
     void runUntil(const std::function<bool()>& done) override;
@@ -50,7 +51,8 @@ private:
     ScopedWindow window_;
     struct Timer {
         std::function<void()> tick;
-        bool running = false;
+        bool mayNest = false;
+        int running = 0;  // ticks under way, nested ones included
     };
     std::map<TimerId, std::shared_ptr<Timer>> timers_;
     TimerId nextTimer_ = 1;
