@@ -21,14 +21,16 @@ void RoomPoller::Boucle_Timer() {
 // The read has no limit on the number of lines: a room that has talked for hours is still followed.
 void RoomPoller::lit() {
     app::Program& p = program_;
-    const text::Text* ligne = lecteur_.lit(p.room);
-    if (!ligne) return;            // no complete line: nothing else this tick
-    p.DerniereLigneChat = *ligne;  // into the variable's own room: no allocation once it is large enough
+    const text::Text* lue = lecteur_.lit(p.room);
+    if (!lue) return;            // no complete line: nothing else this tick
+    p.DerniereLigneChat = *lue;  // into the variable's own room: no allocation once it is large enough
     if (p.DerniereLigneChat != p.DerniereLigneTraitee) {
         // Recorded before it is interpreted: a tick nested in the interpretation (a message box pumps
-        // events) or a line that fails is never handled again.
+        // events) or a line that fails is never handled again. The interpretation works on its own copy,
+        // which a nested tick reading the next line leaves alone.
         p.DerniereLigneTraitee = p.DerniereLigneChat;
-        panel_.part<LineInterpretation>().traiteligne(p.DerniereLigneChat);
+        text::Text ligne = p.DerniereLigneChat;
+        panel_.part<LineInterpretation>().traiteligne(ligne);
     }
     if (!p.room.MicroOccupe()) {
         p.MicroPris = false;

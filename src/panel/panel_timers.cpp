@@ -17,6 +17,9 @@ void PanelTimers::designTimers() {
         t.timer.setInterval(t.intervalMs);
         t.timer.setEnabled(t.enabled);
     }
+    // The poller keeps reading the room while a box that one of its lines opened waits for the user;
+    // it records each line before interpreting it, so a nested tick never handles a line twice.
+    Boucle.setNestedTicks(true);
 }
 
 }  // namespace wardo::panel

@@ -39,6 +39,11 @@ TEST(FollowingTheRoom, GreetsAlertsAndFollowsTheLevelTheRoomReports) {
     EXPECT_NE(waitForControlText(box, L"Votre statut a été réajusté", 2000), nullptr);
     EXPECT_NE(run.find(L"Panel OP plus", 2000), nullptr);
     EXPECT_NE(fileText(ini).find("Statut=opplus"), std::string::npos) << fileText(ini);
+    // The box waits for the user, and the robot goes on following the room meanwhile.
+    run.ask(L"join Dave");
+    EXPECT_TRUE(waitForRoomText(run.roomWindow(), "Zorro_75 : (*)Dave, bonjour", 5000))
+        << roomText(run.roomWindow());
+    EXPECT_TRUE(IsWindowVisible(box));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(waitFor([&] { return !IsWindow(box); }, 5000));
 

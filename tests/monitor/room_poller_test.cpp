@@ -83,23 +83,36 @@ TEST_F(Poller, ALineThatFailsEndsItsTickAndIsNeverRetried) {
     EXPECT_EQ(desk.sounds.played().size(), 1u);
 }
 
-TEST_F(Poller, ATickNestedInTheStatusBoxDoesNotInterpretTheLineAgain) {
-    attach();
+TEST_F(Poller, WhileTheStatusBoxWaitsThePollerFollowsTheRoomWithoutHandlingItsLineAgain) {
+    attach(kWelcome + "[Alertes]\r\n1=1|Mechant\r\n");
     program->MicroPris = true;
-    int boxesUp = 0;
-    bool nestedTickEnded = false;
+    bool nestedTick = false;
+    std::int64_t joined = 0;
+    std::vector<Typed> greeted;
+    std::wstring alerted;
     desk.boxes.whileShown = [&](const auto&) {
-        if (boxesUp++ > 0) return;  // a box over the box: the line was interpreted again
-        // While the box waits, the panel's timers run and a tick of the poller runs nested.
-        desk.loop.runFor(1000);
-        poller().Boucle_Timer();
-        nestedTickEnded = !program->MicroPris;
+        // The box waits for the user; meanwhile the poller goes on.
+        desk.loop.runFor(200);
+        nestedTick = !program->MicroPris;
+        joined = now();
+        room.model().join(L"Bob");
+        desk.loop.runFor(200);
+        greeted = typed();
+        room.model().join(L"Mechant");
+        desk.loop.runFor(200);
+        alerted = reglages().PseudoEnAlerteArrive.caption();
     };
-    room.model().notice(L"Opération impossible. Votre statut est : OPPLUS.");
+    room.model().notice(L"Les droits de modérateur ont été appliqués /ding");
     desk.loop.runFor(200);
-    EXPECT_TRUE(nestedTickEnded);
+    EXPECT_TRUE(nestedTick);
+    ASSERT_EQ(greeted.size(), 1u);
+    EXPECT_EQ(greeted[0].line, kWelcomeBob);
+    EXPECT_LE(greeted[0].atMs - joined, 200);
+    EXPECT_EQ(alerted, L"Mechant");
+    // The notice's line was handled once, and to its end as it came: its "/ding" after the box.
     EXPECT_EQ(desk.boxes.shown().size(), 1u);
-    EXPECT_EQ(program->MotStatut, L"opplus");
+    ASSERT_EQ(desk.sounds.played().size(), 2u);  // the siren, then the call
+    EXPECT_EQ(desk.sounds.played()[1].path, desk.files.programFolder() + L"sonentree1.wav");
 }
 
 TEST_F(Poller, ARoomOfFortyThousandLinesIsStillFollowed) {
