@@ -34,6 +34,7 @@ private:
 
     app::Program& program_;
     panel::Reglages& panel_;
+    bool boiteStatutOuverte_ = false;  // the status box waits for the user
 };
 
 }  // namespace wardo::monitor

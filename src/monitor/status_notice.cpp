@@ -54,7 +54,15 @@ void LineInterpretation::droitsAppliques() {
     afficheReajustement();
 }
 
+// One box at a time: the poller goes on while the box waits, and any member can write a notice; one
+// read meanwhile has already applied its level and layout, which the open box tells as well.
 void LineInterpretation::afficheReajustement() {
+    if (boiteStatutOuverte_) return;
+    boiteStatutOuverte_ = true;
+    struct Fermee {
+        bool& ouverte;
+        ~Fermee() { ouverte = false; }
+    } fermee{boiteStatutOuverte_};
     panel_.AfficheMSGBox(L"Votre statut a été réajusté", L"Ajustement de statut");
 }
 

@@ -115,6 +115,28 @@ TEST_F(Poller, WhileTheStatusBoxWaitsThePollerFollowsTheRoomWithoutHandlingItsLi
     EXPECT_EQ(desk.sounds.played()[1].path, desk.files.programFolder() + L"sonentree1.wav");
 }
 
+TEST_F(Poller, ANoticeReadWhileTheStatusBoxWaitsAppliesItsLevelButOpensNoSecondBox) {
+    attach();
+    std::wstring heading;
+    desk.boxes.whileShown = [&](const auto&) {
+        if (desk.boxes.shown().size() > 1) return;
+        room.model().notice(L"Opération impossible. Votre statut est : OPPLUS.");
+        desk.loop.runFor(200);
+        heading = reglages().Label1.caption();
+    };
+    room.model().notice(L"Les droits de modérateur ont été appliqués");
+    desk.loop.runFor(200);
+    EXPECT_EQ(heading, L"Panel OP plus");
+    EXPECT_EQ(program->MotStatut, L"opplus");
+    EXPECT_EQ(program->NiveauStatut, 2);
+    EXPECT_EQ(desk.boxes.shown().size(), 1u);
+    // Once the box is answered, the next notice has its own.
+    room.model().notice(L"Operation failed! Your current level is: FRIEND.");
+    desk.loop.runFor(200);
+    EXPECT_EQ(desk.boxes.shown().size(), 2u);
+    EXPECT_EQ(program->NiveauStatut, 4);
+}
+
 TEST_F(Poller, ARoomOfFortyThousandLinesIsStillFollowed) {
     attach(kWelcome);
     desk.windows.setLogging(false);
