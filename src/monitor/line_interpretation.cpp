@@ -18,6 +18,12 @@ Text pseudoEntrant(const Text& ligne) {
     return pseudo;
 }
 
+// A line the robot spoke itself, as the room shows it once the bracket group is gone: its nickname,
+// " : ", then the text. Its own welcome holds the words of a join and is never taken for one.
+bool ligneDuRobot(const Text& ligne, const Text& pseudoRobot) {
+    return !pseudoRobot.empty() && ligne.starts_with(pseudoRobot + L" : ");
+}
+
 wchar_t premierNonBlanc(const Text& s) {
     const auto p = s.find_first_not_of(L' ');
     return p == Text::npos ? L'\0' : s[p];
@@ -44,7 +50,7 @@ void LineInterpretation::traiteligne(Text& ligne) {
     if (text::find(ligne, L"Les droits de modérateur ont été appliqués") > 0) droitsAppliques();
     if (text::find(ligne, L"Operator rights were applied successfully") > 0) droitsAppliques();
 
-    const Text pseudo = pseudoEntrant(ligne);
+    const Text pseudo = ligneDuRobot(ligne, p.PseudoRobot) ? Text() : pseudoEntrant(ligne);
     if (!p.IgnoreReentrantActif) p.DernierPseudoEntre = L"#";
     if (!pseudo.empty()) {
         if (p.AccueilActif && pseudo != p.DernierPseudoEntre && !p.SaisieChatOccupee) accueille(pseudo);

@@ -1,6 +1,7 @@
-// The robot following a real room after the attach: it greets a member who joins, raises the alert
-// frame for a watched nickname, and lays its panel out again when the room reports its level, telling
-// the user in a box placed over the panel.
+// The robot following a real room after the attach: it greets a member who joins (even while a box
+// waits for the user, and never its own welcome), raises the alert frame for a watched nickname, and
+// lays its panel out again when the room reports its level, telling the user in a box placed over the
+// panel.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -51,6 +52,28 @@ TEST(FollowingTheRoom, GreetsAlertsAndFollowsTheLevelTheRoomReports) {
     run.ask(L"join Carla");
     EXPECT_TRUE(waitForRoomText(run.roomWindow(), "Zorro_75 : (*)Carla, bonjour", 10000))
         << roomText(run.roomWindow());
+}
+
+// The welcome comes back into the room as the robot's own line, with the words of a join in it.
+TEST(FollowingTheRoom, NeverGreetsItsOwnWelcome) {
+    AttachedPanel run(
+        "[Parametres]\r\nAffWarning=N\r\nAffInfos1=N\r\nAffInfos2=N\r\nSalutNouvUser=O\r\n"
+        "PhraseAccueil=Salut $N ! Join: le quiz ce soir\r\n");
+    ASSERT_NE(run.panel, nullptr) << roomText(run.roomWindow());
+    ASSERT_NE(run.find(L"de Zorro_75"), nullptr) << roomText(run.roomWindow());
+
+    run.ask(L"join Bob");
+    const std::string welcome = "Zorro_75 : Salut Bob ! Join: le quiz ce soir";
+    ASSERT_TRUE(waitForRoomText(run.roomWindow(), welcome, 10000)) << roomText(run.roomWindow());
+    pumpFor(3000);
+    // Each welcome is a line of its own that holds the phrase's end.
+    const std::string text = roomText(run.roomWindow());
+    int welcomes = 0;
+    for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos; at += 2) {
+        const std::size_t next = text.find("\r\n", at + 2);
+        if (text.substr(at, next - at).find("Join: le quiz ce soir") != std::string::npos) ++welcomes;
+    }
+    EXPECT_EQ(welcomes, 1) << text;
 }
 
 }  // namespace

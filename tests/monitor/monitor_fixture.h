@@ -36,6 +36,8 @@ protected:
     MonitoredRoom() {
         desk.loop.setTimeOfDay(21, 5, 0);
         room.model().setNick(L"Zorro_75");
+        // The robot's phrase is never the room's first line, so the robot learns its nickname.
+        room.model().notice(L"Bienvenue dans la salle !");
     }
 
     // The settings file (`ini` follows the quiet start-up keys of [Parametres]), the start-up window,

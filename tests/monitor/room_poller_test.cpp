@@ -83,6 +83,18 @@ TEST_F(Poller, ALineThatFailsEndsItsTickAndIsNeverRetried) {
     EXPECT_EQ(desk.sounds.played().size(), 1u);
 }
 
+TEST_F(Poller, TheRobotsOwnWelcomeComingBackIsNeverGreeted) {
+    attach(kWelcome + "AnnSonore=O\r\nPhraseAccueil=Salut $N ! Join: le quiz ce soir\r\n");
+    room.model().join(L"Bob");
+    desk.loop.runFor(3000);
+    const auto greetings = typed();
+    ASSERT_EQ(greetings.size(), 1u);
+    EXPECT_EQ(greetings[0].line, L"Salut Bob ! Join: le quiz ce soir ");
+    EXPECT_EQ(desk.sounds.played().size(), 1u);
+    EXPECT_NE(reglages().FrameAlerteUserEntre.left(), 150);  // no alert
+    EXPECT_EQ(program->DerniereLigneTraitee, L"(21:05) Zorro_75 : Salut Bob ! Join: le quiz ce soir ");
+}
+
 TEST_F(Poller, WhileTheStatusBoxWaitsThePollerFollowsTheRoomWithoutHandlingItsLineAgain) {
     attach(kWelcome + "[Alertes]\r\n1=1|Mechant\r\n");
     program->MicroPris = true;
