@@ -1,5 +1,7 @@
 #include "monitor/line_interpretation.h"
 
+#include <algorithm>
+
 #include "chatlink/room_line.h"
 #include "commands/entry_sound.h"
 #include "panel/reglages.h"
@@ -24,9 +26,27 @@ bool ligneDuRobot(const Text& ligne, const Text& pseudoRobot) {
     return !pseudoRobot.empty() && ligne.starts_with(pseudoRobot + L" : ");
 }
 
-wchar_t premierNonBlanc(const Text& s) {
-    const auto p = s.find_first_not_of(L' ');
-    return p == Text::npos ? L'\0' : s[p];
+bool controle(wchar_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+// What the room may pass over before a command's "/": blanks of every width, control characters and
+// the invisible marks (zero-width, direction).
+bool invisible(wchar_t c) {
+    return c == L' ' || controle(c) || c == 0xA0 || c == 0xAD || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200F) || (c >= 0x2028 && c <= 0x202F) || (c >= 0x205F && c <= 0x2064) ||
+           c == 0x3000 || c == 0xFEFF;
+}
+
+wchar_t premierVisible(const Text& s) {
+    const auto it = std::find_if_not(s.begin(), s.end(), invisible);
+    return it == s.end() ? L'\0' : *it;
+}
+
+// A nickname as it may be typed: a control character (a line break among them) becomes a blank.
+Text sansControles(Text pseudo) {
+    std::replace_if(pseudo.begin(), pseudo.end(), controle, L' ');
+    return pseudo;
 }
 
 }  // namespace
@@ -64,12 +84,12 @@ void LineInterpretation::traiteligne(Text& ligne) {
 }
 
 // The final blank alternates from one welcome to the next (the first one has it). The robot never types
-// a command taken from the room: a phrase that begins with "/" only because of the nickname is dropped,
-// and then counts as no welcome.
+// a command taken from the room: a phrase that begins with "/" (after anything invisible) only because of
+// the nickname is dropped, and then counts as no welcome.
 void LineInterpretation::accueille(const Text& pseudo) {
     app::Program& p = program_;
-    const Text phrase = text::replaceAll(p.TexteAccueil, L"$N", pseudo);
-    if (premierNonBlanc(phrase) == L'/' && premierNonBlanc(p.TexteAccueil) != L'/') return;
+    const Text phrase = text::replaceAll(p.TexteAccueil, L"$N", sansControles(pseudo));
+    if (premierVisible(phrase) == L'/' && premierVisible(p.TexteAccueil) != L'/') return;
     p.BasculeEspaceAccueil = !p.BasculeEspaceAccueil;
     p.room.EnvoieChat(p.BasculeEspaceAccueil ? phrase + L" " : phrase);
 }
