@@ -1,5 +1,5 @@
-// The watched-nickname alert: a frame over the panel with the nickname and its arrival time, and the
-// siren. A second alert while the frame is open overwrites both.
+// The watched-nickname alert: a frame over the panel with the nickname and its arrival time (in the
+// user's own time format), and the siren. A second alert while the frame is open overwrites both.
 #include "commands/entry_sound.h"
 #include "monitor/line_interpretation.h"
 #include "panel/reglages.h"
@@ -11,7 +11,7 @@ void LineInterpretation::AlerteEntree(const Text& pseudo) {
     r.ouvreVolet(r.FrameAlerteUserEntre);
     commands::JoueSirene(program_);
     r.PseudoEnAlerteArrive.setCaption(pseudo);
-    r.HeureArriveePseudoEnAlerte.setCaption(program_.platform.loop.timeOfDay());
+    r.HeureArriveePseudoEnAlerte.setCaption(program_.platform.loop.userTimeOfDay());
 }
 
 }  // namespace wardo::monitor

@@ -46,6 +46,8 @@ public:
 
     // Local time of day.
     virtual std::wstring timeOfDay() = 0;  // "HH:MM:SS"
+    // The same in the user's own time format (their locale's), as the user reads it.
+    virtual std::wstring userTimeOfDay() = 0;
     virtual long secondsSinceMidnight() = 0;
     // Whole seconds of a clock that keeps the time of day's seconds but runs on across midnight
     // (86399 is followed by 86400), for waits counted in seconds.

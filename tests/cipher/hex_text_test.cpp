@@ -26,6 +26,7 @@ public:
     void quit(int) override {}
     bool quitting() const override { return false; }
     std::wstring timeOfDay() override { return L"00:00:00"; }
+    std::wstring userTimeOfDay() override { return L"00:00:00"; }
     long secondsSinceMidnight() override { return 0; }
     std::int64_t secondsClock() override { return 0; }
 };

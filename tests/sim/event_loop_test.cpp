@@ -215,6 +215,10 @@ TEST(SimEventLoop, TimeOfDayFollowsTheVirtualClock) {
     loop.sleep(1);
     EXPECT_EQ(loop.timeOfDay(), L"00:00:00");
     EXPECT_EQ(loop.secondsSinceMidnight(), 0);
+    // The user's format: the 24-hour form unless a test sets another.
+    EXPECT_EQ(loop.userTimeOfDay(), L"00:00:00");
+    loop.userTimeFormat = L"h.mm t";
+    EXPECT_EQ(loop.userTimeOfDay(), L"12.00 A");
 }
 
 TEST(SimEventLoop, TheSecondsClockRunsOnAcrossMidnightInWholeSeconds) {

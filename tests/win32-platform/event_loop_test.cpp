@@ -234,5 +234,19 @@ TEST(Win32EventLoop, ClockAndTimeOfDay) {
     EXPECT_EQ(loop.secondsClock(), seconds + 1);
 }
 
+TEST(Win32EventLoop, TheUsersTimeOfDayCarriesTheMinutesWhateverTheLocalesOrder) {
+    Win32EventLoop loop;
+    const auto minutes = [&] {
+        wchar_t mm[4];
+        std::swprintf(mm, 4, L"%02ld", (loop.secondsSinceMidnight() / 60) % 60);
+        return std::wstring(mm);
+    };
+    const std::wstring before = minutes();
+    const std::wstring shown = loop.userTimeOfDay();
+    const std::wstring after = minutes();
+    EXPECT_TRUE(shown.find(before) != std::wstring::npos || shown.find(after) != std::wstring::npos)
+        << std::string(shown.begin(), shown.end());
+}
+
 }  // namespace
 }  // namespace wardo::platform::win32

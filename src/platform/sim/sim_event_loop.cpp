@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace wardo::platform::sim {
@@ -25,6 +26,11 @@ private:
     std::shared_ptr<void> keep_;
     int& count_;
 };
+
+std::wstring twoDigits(long v, bool padded) {
+    std::wstring d = std::to_wstring(v);
+    return padded && d.size() < 2 ? L"0" + d : d;
+}
 
 }  // namespace
 
@@ -174,6 +180,33 @@ std::wstring SimEventLoop::timeOfDay() {
     wchar_t buf[16];
     std::swprintf(buf, 16, L"%02ld:%02ld:%02ld", s / 3600, (s / 60) % 60, s % 60);
     return buf;
+}
+
+std::wstring SimEventLoop::userTimeOfDay() {
+    const long s = secondsSinceMidnight();
+    const long h = s / 3600;
+    std::wstring out;
+    for (std::size_t i = 0; i < userTimeFormat.size();) {
+        const wchar_t c = userTimeFormat[i];
+        std::size_t n = 1;
+        while (i + n < userTimeFormat.size() && userTimeFormat[i + n] == c) ++n;
+        i += n;
+        const bool padded = n >= 2;
+        if (c == L'H') {
+            out += twoDigits(h, padded);
+        } else if (c == L'h') {
+            out += twoDigits(h % 12 == 0 ? 12 : h % 12, padded);
+        } else if (c == L'm') {
+            out += twoDigits((s / 60) % 60, padded);
+        } else if (c == L's') {
+            out += twoDigits(s % 60, padded);
+        } else if (c == L't') {
+            out += std::wstring(h < 12 ? L"AM" : L"PM").substr(0, padded ? 2 : 1);
+        } else {
+            out.append(n, c);
+        }
+    }
+    return out;
 }
 
 void SimEventLoop::at(int ms, std::function<void()> what) {

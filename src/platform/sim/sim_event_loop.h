@@ -52,6 +52,8 @@ public:
     void quit(int exitCode) override;
     bool quitting() const override { return quitting_; }
     std::wstring timeOfDay() override;
+    // The time of day written with userTimeFormat.
+    std::wstring userTimeOfDay() override;
     long secondsSinceMidnight() override;
     std::int64_t secondsClock() override;
 
@@ -66,6 +68,11 @@ public:
     int exitCode() const { return exitCode_; }
     bool timerActive(TimerId id) const { return timers_.count(id) != 0; }
     std::size_t activeTimers() const { return timers_.size(); }
+    // The user's time format, a picture in the system's notation: h or hh the hour from 1 to 12, H or HH
+    // from 0 to 23, m or mm the minutes, s or ss the seconds (doubled: always two digits), t the first
+    // letter of AM or PM and tt both; any other character stands for itself. The 24-hour form until a
+    // test sets another.
+    std::wstring userTimeFormat = L"HH:mm:ss";
     // How much virtual time one runUntil may consume before it gives up.
     std::int64_t runUntilBoundMs = 24LL * 3600 * 1000;
     // How many consecutive idle doEvents passes, with nothing scheduled at all, before SimStall.

@@ -167,6 +167,13 @@ std::wstring Win32EventLoop::timeOfDay() {
     return buffer;
 }
 
+// The system's own time format; the fixed form only when the locale cannot give one.
+std::wstring Win32EventLoop::userTimeOfDay() {
+    wchar_t buffer[80];
+    const int n = GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, nullptr, buffer, 80);
+    return n > 1 ? std::wstring(buffer, static_cast<std::size_t>(n - 1)) : timeOfDay();
+}
+
 long Win32EventLoop::secondsSinceMidnight() {
     SYSTEMTIME t{};
     GetLocalTime(&t);

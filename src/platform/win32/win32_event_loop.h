@@ -34,6 +34,7 @@ public:
     void quit(int exitCode) override;
     bool quitting() const override { return quitting_; }
     std::wstring timeOfDay() override;
+    std::wstring userTimeOfDay() override;  // GetTimeFormatEx, the user's default locale
     long secondsSinceMidnight() override;
     std::int64_t secondsClock() override;
 
