@@ -98,6 +98,13 @@ void Principale::onLoad() {
     p.CompteurClicsFermeture = 0;
     Label2.setCaption(p.VersionRobot);
     p.DossierConfig = settings::DossierConfigFrom(platform().env);
+    // Without its folder every setting, list and sound the user stores would be lost unseen: say so once,
+    // then go on with the defaults.
+    if (!settings::prepareConfigFolder(platform().files, p.DossierConfig))
+        platform().boxes.show(L"Le dossier " + p.DossierConfig +
+                                  L" n'a pas pu être créé : vos réglages, vos listes et vos sons ne seront "
+                                  L"pas enregistrés.",
+                              L"Wardo", platform::BoxButtons::Ok, platform::BoxIcon::Exclamation);
     InitSock();
     if (platform().loop.quitting()) return;  // no free port: the program ends here
 

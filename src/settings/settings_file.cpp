@@ -14,6 +14,10 @@ text::Text DossierConfigFrom(platform::Environment& env) {
     return env.variable(L"APPDATA").value_or(L"") + L"\\Wardo\\";
 }
 
+bool prepareConfigFolder(platform::Files& files, const text::Text& dossierConfig) {
+    return files.createFolder(dossierConfig);
+}
+
 text::Text settingsFilePath(const text::Text& dossierConfig) {
     return dossierConfig + L"wardo.ini";
 }

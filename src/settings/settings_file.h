@@ -14,6 +14,9 @@ constexpr size_t kMaxValueLength = 799;
 
 // `DossierConfig`: APPDATA followed by "\Wardo\"; with APPDATA unset, "\Wardo\" on the current drive.
 text::Text DossierConfigFrom(platform::Environment& env);
+// Makes the configuration folder when it is missing: the program ships alone, with no installer to make
+// it. False when the folder is still missing afterwards.
+bool prepareConfigFolder(platform::Files& files, const text::Text& dossierConfig);
 // The settings file inside the configuration folder.
 text::Text settingsFilePath(const text::Text& dossierConfig);
 
@@ -32,7 +35,7 @@ private:
 };
 
 // Stores one value at once. A missing folder, a file that cannot be read or a refused write loses the
-// value silently; the folder is never created.
+// value silently; the folder is made only at start-up (prepareConfigFolder).
 void EcritIni(platform::Files& files, const text::Text& section, const text::Text& key,
               const text::Text& value, const text::Text& file);
 

@@ -1,5 +1,6 @@
 // The start-up window: what its load reads from the settings file, its frames and its start-up timer.
 #include "app_fixture.h"
+#include "settings/settings_file.h"
 
 namespace wardo::app::testing {
 namespace {
@@ -104,18 +105,65 @@ TEST_F(StartUp, TickingTheCheckBoxWritesAtOnceAndKeepsTheFrameOpen) {
     EXPECT_EQ(p.Frame1.top(), 6500);
 }
 
-TEST_F(StartUp, MissingConfigurationFolderIsNotCreatedAndNothingFails) {
-    desk.env.set(L"APPDATA", L"C:\\Nowhere");
-    auto& p = startUp();
-    p.Check1.click();
-    EXPECT_FALSE(desk.files.folderExists(L"C:\\Nowhere\\Wardo"));
-    EXPECT_EQ(program->TexteConnexion, L"Salut la room !");
+// On a fresh computer no installer has made the folder: the start makes it, so the first setting stored
+// is kept. With APPDATA unset the folder is "\Wardo\" at the root of the drive.
+TEST_F(StartUp, AMissingConfigurationFolderIsMadeAndKeepsTheFirstSetting) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {kAppData, L"C:\\Users\\Modo\\AppData\\Roaming\\Wardo\\wardo.ini"},
+        {nullptr, L"C:\\Wardo\\wardo.ini"}};
+    for (const auto& [appData, ini] : cases) {
+        SCOPED_TRACE(ini);
+        std::filesystem::remove_all(desk.files.hostPath(L"C:\\Users\\Modo\\AppData\\Roaming\\Wardo"));
+        if (appData)
+            desk.env.set(L"APPDATA", appData);
+        else
+            desk.env.unset(L"APPDATA");
+        freshProgram();
+        startUp().Check1.click();
+        EXPECT_EQ(settings::LitIni(desk.files, L"Parametres", L"AffWarning", ini), L"N");
+        EXPECT_TRUE(desk.boxes.shown().empty());
+    }
+    EXPECT_EQ(program->DossierConfig, L"\\Wardo\\");
 }
 
-TEST_F(StartUp, UnsetAppDataGivesAFolderAtTheRootOfTheDrive) {
-    desk.env.unset(L"APPDATA");
-    startUp();
-    EXPECT_EQ(program->DossierConfig, L"\\Wardo\\");
+// A folder that cannot be made is told once, in a box; the program goes on with its defaults.
+TEST_F(StartUp, AFolderThatCannotBeMadeIsToldOnceAndTheDefaultsHold) {
+    const auto wardo = std::wstring(kAppData) + L"\\Wardo";
+    const struct {
+        const char* what;
+        const wchar_t* appData;
+        std::function<void()> breakIt;
+    } cases[] = {
+        {"APPDATA names no folder", L"C:\\Nowhere", [] {}},
+        {"a file in its place", kAppData,
+         [&] {
+             std::filesystem::remove_all(desk.files.hostPath(wardo));
+             std::ofstream(desk.files.hostPath(wardo)) << "x";
+         }},
+        {"refused by the system", kAppData,
+         [&] {
+             std::filesystem::remove_all(desk.files.hostPath(wardo));
+             desk.files.setWriteRefused(wardo, true);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        desk.env.set(L"APPDATA", c.appData);
+        c.breakIt();
+        desk.boxes.clear();
+        freshProgram();
+        auto& p = startUp();
+        p.Check1.click();
+        desk.loop.runFor(1000);
+        ASSERT_EQ(desk.boxes.shown().size(), 1u);
+        EXPECT_EQ(desk.boxes.shown()[0].title, L"Wardo");
+        EXPECT_NE(desk.boxes.shown()[0].text.find(std::wstring(c.appData) + L"\\Wardo\\"),
+                  std::wstring::npos);
+        EXPECT_EQ(p.Frame1.top(), 0);
+        EXPECT_EQ(program->TexteConnexion, L"Salut la room !");
+        EXPECT_FALSE(desk.files.folderExists(std::wstring(c.appData) + L"\\Wardo"));
+        desk.files.setWriteRefused(wardo, false);
+    }
 }
 
 TEST_F(StartUp, ClosingTheWindowEndsTheProgramAtOnce) {

@@ -1,7 +1,8 @@
 // The settings pane of the real program, driven through its controls: "Configurer", "Réglages de base",
 // typing the welcome phrase, the level button "OP" and "Valider mes choix et fermer cette fenêtre". The
 // settings file then holds the choices as the system reads them, and the next run of the robot lays its
-// panel out for the new level and greets with the new phrase.
+// panel out for the new level and greets with the new phrase. On a fresh computer the first start makes
+// the configuration folder, so that what the pane stores is kept.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -68,6 +69,36 @@ TEST(SettingsPane, ValidatedChoicesReachTheFileAndTheNextRunLaysThePanelOutForTh
     again.ask(L"join Carla");
     EXPECT_TRUE(waitForRoomText(again.roomWindow(), "Zorro_75 : Bienvenue Carla, caf\xE9 offert !", 10000))
         << roomText(again.roomWindow());
+}
+
+TEST(SettingsPane, AFirstStartMakesTheConfigurationFolderAndTheValidatedLevelIsKept) {
+    const std::wstring appData = freshFolder(L"first-start");
+    const std::wstring ini = configFolder(appData) + L"wardo.ini";
+    ASSERT_EQ(GetFileAttributesW(configFolder(appData).c_str()), INVALID_FILE_ATTRIBUTES);
+    GreetedRoom room(L"Zorro_75");
+    Robot robot(appData);
+    ASSERT_NE(robot.startUp, nullptr);
+    const DWORD folder = GetFileAttributesW(configFolder(appData).c_str());
+    EXPECT_TRUE(folder != INVALID_FILE_ATTRIBUTES && (folder & FILE_ATTRIBUTE_DIRECTORY));
+
+    HWND panel = robot.find(L"Wardo - V 1.52", 15000);
+    ASSERT_NE(panel, nullptr);
+    // A first run shows the two information frames, one after the other, over the panel.
+    for (int frame = 1; frame <= 2; ++frame) {
+        HWND read = waitForControl(panel, L"Button", [](HWND w) {
+            return inView(w) && controlText(w) == L"J'ai bien lu ... Fermer cette fenêtre";
+        });
+        ASSERT_NE(read, nullptr) << "information frame " << frame;
+        press(read);
+        ASSERT_TRUE(waitFor([&] { return !inView(read); }, 5000));
+    }
+    ASSERT_TRUE(pickInMenu(panel, robot.find(L"Configurer"), L"Réglages de base"));
+    for (const wchar_t* button : {L"OP", L"Valider mes choix et fermer cette fenêtre"}) {
+        HWND h = robot.find(button);
+        ASSERT_NE(h, nullptr) << testing::PrintToString(button);
+        press(h);
+    }
+    EXPECT_TRUE(waitFor([&] { return stored(ini, "Statut") == "op"; }, 5000)) << stored(ini, "Statut");
 }
 
 }  // namespace
