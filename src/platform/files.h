@@ -12,8 +12,13 @@ class Files {
 public:
     virtual ~Files() = default;
     virtual std::optional<std::string> readAll(const std::wstring& path) = 0;
-    // Writes through a temporary file beside the target and a rename: a crash never leaves half a file.
+    // Writes through a temporary file beside the target, which then replaces it as the system's own file
+    // replacement does (the file keeps its attributes): a crash never leaves half a file. A read-only
+    // file is refused.
     virtual bool writeAllAtomic(const std::wstring& path, const std::string& bytes) = 0;
+    // Removes from `folder` the temporary files that writeAllAtomic leaves when its process ends in the
+    // middle of a write: only files named as it names them, and none that a write still holds open.
+    virtual void removeLeftoverTemporaries(const std::wstring& folder) = 0;
     virtual bool fileExists(const std::wstring& path) = 0;
     virtual bool folderExists(const std::wstring& path) = 0;
     // Creates one folder inside an existing one; true when the folder exists afterwards.

@@ -15,7 +15,9 @@ text::Text DossierConfigFrom(platform::Environment& env) {
 }
 
 bool prepareConfigFolder(platform::Files& files, const text::Text& dossierConfig) {
-    return files.createFolder(dossierConfig);
+    if (!files.createFolder(dossierConfig)) return false;
+    files.removeLeftoverTemporaries(dossierConfig);
+    return true;
 }
 
 text::Text settingsFilePath(const text::Text& dossierConfig) {

@@ -14,8 +14,9 @@ constexpr size_t kMaxValueLength = 799;
 
 // `DossierConfig`: APPDATA followed by "\Wardo\"; with APPDATA unset, "\Wardo\" on the current drive.
 text::Text DossierConfigFrom(platform::Environment& env);
-// Makes the configuration folder when it is missing: the program ships alone, with no installer to make
-// it. False when the folder is still missing afterwards.
+// At start-up: makes the configuration folder when it is missing (the program ships alone, with no
+// installer to make it), and removes the temporary files of saves that an earlier run did not finish.
+// False when the folder is still missing afterwards.
 bool prepareConfigFolder(platform::Files& files, const text::Text& dossierConfig);
 // The settings file inside the configuration folder.
 text::Text settingsFilePath(const text::Text& dossierConfig);

@@ -1,4 +1,6 @@
 // The start-up window: what its load reads from the settings file, its frames and its start-up timer.
+#include <set>
+
 #include "app_fixture.h"
 #include "settings/settings_file.h"
 
@@ -164,6 +166,29 @@ TEST_F(StartUp, AFolderThatCannotBeMadeIsToldOnceAndTheDefaultsHold) {
         EXPECT_FALSE(desk.files.folderExists(std::wstring(c.appData) + L"\\Wardo"));
         desk.files.setWriteRefused(wardo, false);
     }
+}
+
+// A save cut short by the program's end leaves its temporary file beside the settings file; the next
+// start removes it, and only files that our saves name so.
+TEST_F(StartUp, AStartRemovesTheTemporaryFilesOfInterruptedSaves) {
+    const std::wstring config = std::wstring(kAppData) + L"\\Wardo\\";
+    writeIni("[Parametres]\r\nAffWarning=N\r\n");
+    startUp();
+    desk.files.setWritesInterrupted(true);
+    program->EcritIni(L"Parametres", L"Bip", L"O");
+    desk.files.setWritesInterrupted(false);
+    const std::set<std::wstring> others = {L"wardo.ini",  L"~wrd.tmp",      L"~wrd1.txt", L"wrd2.tmp",
+                                           L"~wrdx3.tmp", L"~wrd4.tmp.bak", L"notes.tmp"};
+    for (const auto& name : others)
+        if (name != L"wardo.ini") makeFile(config + name, "x");
+    const auto names = desk.files.listFiles(config, L"*");
+    ASSERT_EQ(names.size(), others.size() + 1) << "the interrupted save's temporary file";
+
+    freshProgram();
+    startUp();
+    const auto after = desk.files.listFiles(config, L"*");
+    EXPECT_EQ(std::set<std::wstring>(after.begin(), after.end()), others);
+    EXPECT_EQ(readIni(), "[Parametres]\r\nAffWarning=N\r\n");
 }
 
 TEST_F(StartUp, ClosingTheWindowEndsTheProgramAtOnce) {

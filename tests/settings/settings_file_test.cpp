@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "platform/sim/sim_environment.h"
 #include "platform/sim/sim_files.h"
@@ -86,11 +87,37 @@ TEST_F(SettingsFile, AtomicWriteLeavesOnlyTheFile) {
     EXPECT_EQ(count, 1);
 }
 
-TEST_F(SettingsFile, RefusedWriteKeepsTheOldFile) {
-    EcritIni(files, L"Parametres", L"Bip", L"O", ini);
-    files.setWriteRefused(ini, true);
-    EcritIni(files, L"Parametres", L"Bip", L"N", ini);
-    EXPECT_EQ(LitIni(files, L"Parametres", L"Bip", ini), L"O");
+// A save replaces the file as the system's own replacement does: the file keeps its attributes (on this
+// desktop its permissions). A write the system refuses is lost and leaves the file whole.
+TEST_F(SettingsFile, ASaveKeepsTheFileAttributesAndARefusedOneLeavesItWhole) {
+    using fs::perms;
+    const perms own = perms::owner_read | perms::owner_write;
+    const struct {
+        const char* what;
+        perms mode;
+        std::function<void()> refuse;
+    } cases[] = {
+        {"private", own, nullptr},
+        {"shared", own | perms::group_read | perms::group_write | perms::others_read, nullptr},
+        {"read-only", perms::owner_read | perms::group_read, nullptr},
+        {"refused", own, [&] { files.setWriteRefused(ini, true); }},
+        {"disk full", own, [&] { files.setWritesLeft(0); }},
+    };
+    const auto host = files.hostPath(ini);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        files.setWriteRefused(ini, false);
+        files.setWritesLeft(std::nullopt);
+        fs::remove(host);
+        EcritIni(files, L"Parametres", L"Bip", L"O", ini);
+        fs::permissions(host, c.mode);
+        if (c.refuse) c.refuse();
+        EcritIni(files, L"Parametres", L"Bip", L"N", ini);
+        const bool writable = c.refuse == nullptr && (c.mode & perms::owner_write) != perms::none;
+        EXPECT_EQ(bytes(), writable ? "[Parametres]\r\nBip=N\r\n" : "[Parametres]\r\nBip=O\r\n");
+        EXPECT_EQ(fs::status(host).permissions(), c.mode);
+        fs::permissions(host, own);
+    }
 }
 
 TEST_F(SettingsFile, AGroupEndsAsItsWritesOneByOneOrNotAtAll) {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <thread>
 
 #include "platform/win32/win32_environment.h"
@@ -62,6 +63,44 @@ TEST(Win32Files, AnAtomicWriteWaitsForAReaderThatHoldsTheFileForAMoment) {
     CloseHandle(holder);
     EXPECT_EQ(files.readAll(file), "new");
     EXPECT_EQ(entriesIn(folder.path()), 1);
+}
+
+// A save replaces the file as the system's own replacement does: the file keeps its attributes.
+TEST(Win32Files, AnAtomicWriteKeepsTheFileAttributes) {
+    constexpr DWORD kHiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    for (const DWORD kept : {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_SYSTEM}, kHiddenSystem}) {
+        SCOPED_TRACE(kept);
+        testing::ScratchFolder folder;
+        Win32Files files;
+        const std::wstring file = folder.wide() + L"wardo.ini";
+        ASSERT_TRUE(files.writeAllAtomic(file, "[S]\r\nk=old\r\n"));
+        ASSERT_TRUE(SetFileAttributesW(file.c_str(), kept));
+        settings::EcritIni(files, L"S", L"k", L"new", file);
+        EXPECT_EQ(settings::LitIni(files, L"S", L"k", file), L"new");
+        EXPECT_EQ(GetFileAttributesW(file.c_str()) & kHiddenSystem, kept);
+        EXPECT_EQ(entriesIn(folder.path()), 1);
+    }
+}
+
+// What saves cut short by the end of their process left, "~wrd<process>-<n>.tmp", goes at the next start,
+// hidden or not; a file that a save is still writing stays, and so does every other file.
+TEST(Win32Files, AStartRemovesTheTemporaryFilesOfInterruptedSavesAndOnlyThem) {
+    testing::ScratchFolder folder;
+    Win32Files files;
+    const std::set<std::wstring> leftovers = {L"~wrd4242-0.tmp", L"~WRD17-3.TMP", L"~wrd99-12.tmp"};
+    const std::set<std::wstring> kept = {L"wardo.ini",   L"~wrd5-0.tmp", L"~wrd.tmp",        L"~wrd12.tmp",
+                                         L"~wrd1-x.tmp", L"~wrd-1.tmp",  L"~wrd1-2.tmp.bak", L"notes.tmp"};
+    for (const auto* names : {&leftovers, &kept})
+        for (const auto& name : *names) std::ofstream(folder.path() / name) << "x";
+    SetFileAttributesW((folder.wide() + L"~wrd99-12.tmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    HANDLE writing = CreateFileW((folder.wide() + L"~wrd5-0.tmp").c_str(), GENERIC_WRITE, 0, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(writing, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(settings::prepareConfigFolder(files, folder.wide()));
+    CloseHandle(writing);
+    std::set<std::wstring> left;
+    for (const auto& e : fs::directory_iterator(folder.path())) left.insert(e.path().filename().wstring());
+    EXPECT_EQ(left, kept);
 }
 
 TEST(Win32Files, MissingFolderRefusedFileAndDirectories) {

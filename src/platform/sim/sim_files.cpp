@@ -173,6 +173,9 @@ bool SimFiles::writeAllAtomic(const std::wstring& path, const std::string& bytes
     if (refused_.count(host) || !fs::is_directory(host.parent_path(), ec) || fs::is_directory(host, ec))
         return false;
     if (writesLeft_ && *writesLeft_ <= 0) return false;
+    const auto existing = fs::status(host, ec);
+    const bool replacing = fs::is_regular_file(existing);
+    if (replacing && (existing.permissions() & fs::perms::owner_write) == fs::perms::none) return false;
     static std::atomic<unsigned> counter{0};
     const fs::path temp = host.parent_path() / ("~wrd" + std::to_string(counter++) + ".tmp");
     {
@@ -186,13 +189,27 @@ bool SimFiles::writeAllAtomic(const std::wstring& path, const std::string& bytes
             return false;
         }
     }
-    fs::rename(temp, host, ec);
+    if (interrupted_) return false;
+    ec.clear();
+    if (replacing) fs::permissions(temp, existing.permissions(), ec);
+    if (!ec) fs::rename(temp, host, ec);
     if (ec) {
         fs::remove(temp, ec);
         return false;
     }
     if (writesLeft_) --*writesLeft_;
     return true;
+}
+
+void SimFiles::removeLeftoverTemporaries(const std::wstring& folder) {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(hostPath(folder), ec)) {
+        const auto name = text::lower(wideName(entry.path().filename()));
+        const auto digits = name.size() > 8 ? name.substr(4, name.size() - 8) : std::wstring();
+        if (entry.is_regular_file(ec) && name.starts_with(L"~wrd") && name.ends_with(L".tmp") &&
+            !digits.empty() && digits.find_first_not_of(L"0123456789") == std::wstring::npos)
+            fs::remove(entry.path(), ec);
+    }
 }
 
 bool SimFiles::fileExists(const std::wstring& path) {

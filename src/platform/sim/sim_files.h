@@ -17,7 +17,11 @@ public:
     explicit SimFiles(std::filesystem::path root);
 
     std::optional<std::string> readAll(const std::wstring& path) override;
+    // A file's attributes are its host permissions: a replaced file keeps them, and one without the
+    // owner's write permission is read-only.
     bool writeAllAtomic(const std::wstring& path, const std::string& bytes) override;
+    // The temporary files are "~wrd" and a number, ".tmp".
+    void removeLeftoverTemporaries(const std::wstring& folder) override;
     bool fileExists(const std::wstring& path) override;
     bool folderExists(const std::wstring& path) override;
     bool createFolder(const std::wstring& path) override;
@@ -36,6 +40,9 @@ public:
     void setWritesLeft(std::optional<int> count) { writesLeft_ = count; }
     // Names then match only with their own letter case, as on a file system that tells case apart.
     void setCaseSensitive(bool sensitive) { caseSensitive_ = sensitive; }
+    // Writes then stop once their temporary file is written, as when the program is ended in the middle
+    // of a save: the temporary file stays, the target is unchanged and the write reports a failure.
+    void setWritesInterrupted(bool interrupted) { interrupted_ = interrupted; }
 
     // The host path that a Windows path maps to (names along it matched without regard to case, unless
     // the files are case-sensitive).
@@ -47,6 +54,7 @@ private:
     std::set<std::filesystem::path> refused_;
     std::optional<int> writesLeft_;
     bool caseSensitive_ = false;
+    bool interrupted_ = false;
 };
 
 }  // namespace wardo::platform::sim

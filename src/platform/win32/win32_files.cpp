@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cwctype>
+#include <string_view>
 
 namespace wardo::platform::win32 {
 namespace {
@@ -67,6 +68,46 @@ DWORD attributes(const std::wstring& path) {
     return GetFileAttributesW(withoutNul(path).c_str());
 }
 
+// "~wrd", the writer's process number, "-", a counter, ".tmp", as writeAllAtomic names its files.
+bool isTemporaryName(const std::wstring& name) {
+    std::wstring n = name;
+    for (wchar_t& c : n) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    if (!n.starts_with(L"~wrd") || !n.ends_with(L".tmp")) return false;
+    const std::wstring_view middle = std::wstring_view(n).substr(4, n.size() - 8);
+    const auto number = [](std::wstring_view d) {
+        return !d.empty() && d.find_first_not_of(L"0123456789") == std::wstring_view::npos;
+    };
+    const auto dash = middle.find(L'-');
+    return dash != std::wstring_view::npos && number(middle.substr(0, dash)) &&
+           number(middle.substr(dash + 1));
+}
+
+// Whether another program holds the file open without letting it be removed: no replacement can
+// succeed then, and a failed ReplaceFileW leaves a stray file of its own on some systems (Wine).
+bool heldByAnother(const std::wstring& path) {
+    FileHandle probe(CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (probe.valid()) return false;
+    const DWORD error = GetLastError();
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
+// Puts the written temporary file in the target's place. ReplaceFileW keeps what the system keeps of
+// the replaced file (its security, its creation time); a first save has nothing to replace, and a
+// replacement that stopped after removing the target leaves only the rename to do.
+bool putInPlace(const std::wstring& temp, const std::wstring& target) {
+    if (heldByAnother(target)) {
+        SetLastError(ERROR_SHARING_VIOLATION);
+        return false;
+    }
+    if (ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                     nullptr))
+        return true;
+    const DWORD error = GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_UNABLE_TO_MOVE_REPLACEMENT) return false;
+    return MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
 std::vector<std::wstring> listing(const std::wstring& folder, const std::wstring& pattern, bool folders) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW data;
@@ -109,6 +150,10 @@ bool Win32Files::writeAllAtomic(const std::wstring& path, const std::string& byt
     if (existing != INVALID_FILE_ATTRIBUTES &&
         (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;
+    // The new file takes the old one's attributes before it takes its place: not every system's
+    // ReplaceFileW carries them over (Wine's does not).
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     const std::wstring temp = folderOf(target) + L"~wrd" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                               std::to_wstring(counter++) + L".tmp";
     bool written = false;
@@ -127,19 +172,33 @@ bool Win32Files::writeAllAtomic(const std::wstring& path, const std::string& byt
         written = written && FlushFileBuffers(file.get());
         written = file.close() && written;
     }
+    if (written && existing != INVALID_FILE_ATTRIBUTES && (existing & kKept))
+        written = SetFileAttributesW(temp.c_str(), existing & kKept);
     // Another program that reads the file (an editor, a virus scanner, the system's profile functions)
     // may hold it for a moment without letting it be replaced: the save waits for it, up to a second,
     // rather than be lost.
     for (int attempt = 0; written && attempt < 50; ++attempt) {
-        if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return true;
+        if (putInPlace(temp, target)) return true;
         const DWORD error = GetLastError();
-        if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION)
+        if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION &&
+            error != ERROR_LOCK_VIOLATION && error != ERROR_UNABLE_TO_REMOVE_REPLACED)
             break;
         Sleep(20);
     }
     DeleteFileW(temp.c_str());
     return false;
+}
+
+// A temporary file still being written is open without sharing: its removal fails and it stays.
+void Win32Files::removeLeftoverTemporaries(const std::wstring& folder) {
+    const std::wstring where = withoutNul(folder);
+    WIN32_FIND_DATAW data;
+    FindHandle find(FindFirstFileW(joined(where, L"~wrd*.tmp").c_str(), &data));
+    if (!find.valid()) return;
+    do {
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && isTemporaryName(data.cFileName))
+            DeleteFileW(joined(where, data.cFileName).c_str());
+    } while (FindNextFileW(find.get(), &data));
 }
 
 bool Win32Files::fileExists(const std::wstring& path) {

@@ -7,8 +7,10 @@ namespace wardo::platform::win32 {
 class Win32Files final : public Files {
 public:
     std::optional<std::string> readAll(const std::wstring& path) override;
-    // Temporary file in the target's folder, then MoveFileExW replacing: never half a file.
+    // Temporary file "~wrd<process>-<n>.tmp" in the target's folder, which ReplaceFileW puts in the
+    // target's place (MoveFileExW for a new file): never half a file.
     bool writeAllAtomic(const std::wstring& path, const std::string& bytes) override;
+    void removeLeftoverTemporaries(const std::wstring& folder) override;
     bool fileExists(const std::wstring& path) override;
     bool folderExists(const std::wstring& path) override;
     bool createFolder(const std::wstring& path) override;
