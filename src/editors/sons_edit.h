@@ -80,7 +80,8 @@ private:
     void Drive1_Change();
     void Dir1_Change();
     void File1_Click();
-    // Copies the chosen file into the sounds folder, made when missing; tells the user when it fails.
+    // Copies the chosen file into the sounds folder, made when missing; tells the user when it fails, or
+    // when the file's name cannot be stored.
     bool copieDansSons(const Text& nom);
     void prevenir(const Text& message);
 

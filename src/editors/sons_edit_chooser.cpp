@@ -59,6 +59,14 @@ bool SonsEdit::copieDansSons(const Text& nom) {
         prevenir(L"Aucun fichier WAV n'est choisi : cliquez sur un fichier de la liste avant de valider.");
         return false;
     }
+    // The settings file keeps the name in the ANSI code page: a letter it cannot hold would come back as
+    // "?", and the slot would name no file.
+    if (text::fromAnsi(text::toAnsi(nom)) != nom) {
+        prevenir(L"Le nom du fichier " + nom +
+                 L" contient des caractères que Wardo ne peut pas enregistrer : renommez le fichier, puis "
+                 L"choisissez-le de nouveau.");
+        return false;
+    }
     auto& files = platform().files;
     const Text dossier = program_.DossierConfig + L"Sons\\";
     const Text cible = dossier + nom;

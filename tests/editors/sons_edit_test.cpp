@@ -210,5 +210,30 @@ TEST_F(Sons, AFailedCopyChangesNothingAndTellsTheUser) {
     }
 }
 
+// A name that the code page cannot hold would be stored with "?" in place of its letters, and the slot
+// would play the default sound: such a file is refused, with a word to rename it.
+TEST_F(Sons, AFileNameTheCodePageCannotHoldIsRefusedWithAWordToRenameIt) {
+    const std::pair<const wchar_t*, bool> cases[] = {
+        {L"Café à 5 €.wav", false}, {L"Dvořák.wav", true}, {L"声.wav", true}};
+    for (const auto& [name, refused] : cases) {
+        SCOPED_TRACE(text::toAnsi(name));
+        makeFile(std::wstring(L"C:\\Musique\\") + name, "RIFF");
+        writeIni("[TitreSons]\r\n1=A\r\n[Sons]\r\n1=a.wav\r\n");
+        desk.boxes.clear();
+        auto& e = open();
+        replace(L"C:\\Musique", name, L"Nouveau");
+        EXPECT_EQ(lit(L"Sons", 1), refused ? L"a.wav" : name);
+        EXPECT_EQ(sound(name), refused ? "<none>" : "RIFF");
+        EXPECT_EQ(e.ReyCommand2.visible(), refused) << "the edit stays open";
+        ASSERT_EQ(desk.boxes.shown().size(), refused ? 1u : 0u);
+        if (refused) {
+            EXPECT_NE(desk.boxes.shown()[0].text.find(name), std::wstring::npos);
+            EXPECT_NE(desk.boxes.shown()[0].text.find(L"renommez"), std::wstring::npos);
+            EXPECT_EQ(desk.boxes.shown()[0].title, L"Choix des sons");
+        }
+        ASSERT_TRUE(e.unload());
+    }
+}
+
 }  // namespace
 }  // namespace wardo::editors::testing
