@@ -9,7 +9,6 @@
 #include "allocation_count.h"
 #include "app/program.h"
 #include "chatlink/attach.h"
-#include "chatlink/identification.h"
 #include "monitor/room_poller.h"
 #include "monitor/room_text_reader.h"
 #include "panel/reglages.h"
@@ -98,7 +97,7 @@ void WholeTick(benchmark::State& state) {
 // The identification's read after every attach: the whole text converted and split into lines.
 void WholeTextInLines(benchmark::State& state) {
     measure(state, [](Room& r) {
-        auto lines = wardo::text::splitCrLf(wardo::chatlink::LitTexteSalle(r.link));
+        auto lines = wardo::text::splitCrLf(wardo::monitor::LitTexteSalle(r.link));
         benchmark::DoNotOptimize(lines);
     });
 }

@@ -2,6 +2,7 @@
 // shows it.
 #include "app/principale.h"
 #include "chatlink/identification.h"
+#include "monitor/room_text_reader.h"
 #include "panel/reglages.h"
 
 namespace wardo::app {
@@ -20,7 +21,8 @@ void Principale::connection() {
 
 void Principale::ChercheNomBot() {
     try {
-        const Text texte = chatlink::LitTexteSalle(program_.room);
+        // The poller's own read: a pane that answers an absurd length ends the identification quietly.
+        const Text texte = monitor::LitTexteSalle(program_.room);
         lignes = text::splitCrLf(texte);
         const long u = static_cast<long>(lignes.size()) - 1;
         if (u < 1) return;  // no complete line

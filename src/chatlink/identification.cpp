@@ -6,13 +6,6 @@ namespace wardo::chatlink {
 
 using text::Text;
 
-Text LitTexteSalle(RoomLink& link) {
-    auto& w = link.windows();
-    const long n = w.getTextLength(link.HandleTexteChat);
-    if (n < 0) text::fail(text::ErrorCode::InvalidCall, "negative text length");
-    return text::fromAnsi(w.getText(link.HandleTexteChat, n + 1));
-}
-
 void ExtraitPseudo(const std::vector<Text>& lines, const Text& phrase, Text& pseudoRobot) {
     const long last = static_cast<long>(lines.size()) - 1;
     for (long i = 0; i <= last - 1; ++i) {

@@ -6,9 +6,6 @@
 
 namespace wardo::chatlink {
 
-// The room's whole text, read from its text pane as the ANSI messages give it.
-text::Text LitTexteSalle(RoomLink& link);
-
 // `roomLines`: the room's text split at every CR LF. For each complete line that holds `phrase`, from
 // the oldest to the newest: its bracket group is removed (RetireGroupe) and what stands before the
 // first ":" becomes `pseudoRobot`, trimmed. The newest such line wins. A line that cannot be read (no

@@ -29,6 +29,10 @@ std::string litTexte(chatlink::RoomLink& link) {
 
 }  // namespace
 
+text::Text LitTexteSalle(chatlink::RoomLink& link) {
+    return text::fromAnsi(litTexte(link));
+}
+
 std::optional<text::Text> LitDerniereLigneChat(chatlink::RoomLink& link) {
     LecteurDerniereLigne lecteur;
     const text::Text* ligne = lecteur.lit(link);

@@ -20,6 +20,10 @@ std::optional<std::string_view> DerniereLigneComplete(std::string_view texte);
 // length is a run-time error.
 std::optional<text::Text> LitDerniereLigneChat(chatlink::RoomLink& link);
 
+// The whole text of the pane, read as LitDerniereLigneChat reads it (the same guard on its length),
+// converted: what the identification reads after an attach.
+text::Text LitTexteSalle(chatlink::RoomLink& link);
+
 // The same read for the poller, kept from one tick to the next: the line is converted only when its
 // bytes differ from the previous read's (the conversion depends on the bytes alone), so a tick with no
 // new line converts and allocates nothing beyond the copy of the pane's text.

@@ -1,4 +1,6 @@
 // Learning the robot's own nickname from the line where the room shows its connection phrase.
+#include <limits>
+
 #include "app_fixture.h"
 
 namespace wardo::app::testing {
@@ -147,6 +149,39 @@ TEST_F(Identification, EmptyPhraseTypesAnEmptyLineAndStillIdentifies) {
     ASSERT_TRUE(principale().ConnexAuto());
     EXPECT_EQ(r.model().sendPresses(), 1);
     EXPECT_EQ(program->PseudoRobot, L"Al");
+}
+
+// A pane of the room answers WM_GETTEXTLENGTH with the largest length there is (0x7FFFFFFF where a long
+// holds 32 bits, as on Windows): the read must not overflow, and the identification ends quietly.
+class LengthOfThePane : public platform::sim::SimWindowSystem {
+public:
+    using SimWindowSystem::SimWindowSystem;
+    long getTextLength(platform::WindowHandle w) override {
+        return w == largest ? std::numeric_limits<long>::max() : SimWindowSystem::getTextLength(w);
+    }
+    platform::WindowHandle largest = 0;
+};
+
+TEST(IdentificationRead, APaneAnsweringTheLargestLengthEndsItQuietly) {
+    for (const bool largest : {false, true}) {
+        SCOPED_TRACE(largest);
+        platform::sim::SimDesktop desk;
+        LengthOfThePane windows{desk.loop};
+        platform::Platform p{windows,  desk.loop,   desk.boxes,   desk.sounds, desk.files,
+                             desk.env, desk.digest, desk.network, {}};
+        desk.loop.setTimeOfDay(21, 5, 0);
+        room::SimRoom r{windows, desk.loop};
+        r.model().setNick(L"Zorro_75");
+        r.model().say(L"Bob", L"bonsoir");
+        if (largest) windows.largest = r.textPane();
+        ui::HeadlessHost host;
+        Program program(p, host);
+        program.principale().show();
+        ASSERT_TRUE(program.principale().ConnexAuto());
+        EXPECT_EQ(program.PseudoRobot, largest ? L"" : L"Zorro_75");
+        EXPECT_EQ(program.DerniereLigneChat, largest ? L"" : L"(21:05) Zorro_75 : Salut la room !");
+        EXPECT_EQ(program.reglagesCreated(), !largest);
+    }
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ TEST_F(CyrillicRoom, TheLineSenderAndTheReadersKeepTheNickname) {
     EXPECT_EQ(text::toAnsi(kNick), "\xCC\xEE\xE4\xE5\xF0\xE0\xF2\xEE\xF0");
     link.EnvoieChat(L"Salut la room !");
     text::Text pseudo;
-    chatlink::ExtraitPseudo(text::splitCrLf(chatlink::LitTexteSalle(link)), L"Salut la room !", pseudo);
+    chatlink::ExtraitPseudo(text::splitCrLf(monitor::LitTexteSalle(link)), L"Salut la room !", pseudo);
     EXPECT_EQ(pseudo, kNick);
 
     const text::Text sanction = L"/kick \u0412\u0430\u0441\u044F flood (par " + pseudo + L" )";
