@@ -173,7 +173,7 @@ void Principale::ReyCommand1_Click() {
 }
 
 void Principale::Command11_Click() {
-    FrameMsg.setLeft(kFrameMsgHidden);
+    FrameMsg.setLeft(kFrameMsgPutAway);
 }
 
 void Principale::onUnload(bool& cancel) {

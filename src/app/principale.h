@@ -38,6 +38,7 @@ public:
     // Frames are shown and hidden by moving them.
     static constexpr int kFrame1Shown = 0, kFrame1Hidden = 6500;        // Top
     static constexpr int kFrameMsgShown = 300, kFrameMsgHidden = 5000;  // Left
+    static constexpr int kFrameMsgPutAway = 6000;                       // Left, where its button puts it
     static constexpr int kFrame6Shown = 200, kFrame6Hidden = 7000;      // Top
     // The most of an information text that `Label41` shows: what its frame can hold, and more.
     static constexpr long kLongueurMessageServeur = 2000;

@@ -94,7 +94,7 @@ TEST_F(StartUp, ServerMessageThatCameDuringTheWaitIsShownAtTheEnd) {
     EXPECT_EQ(p.FrameMsg.left(), 300);
     EXPECT_EQ(p.Label41.caption(), L"Maintenance ce soir\r\nà 22 h");
     p.Command11.click();
-    EXPECT_EQ(p.FrameMsg.left(), 5000);
+    EXPECT_EQ(p.FrameMsg.left(), 6000);
 }
 
 TEST_F(StartUp, TickingTheCheckBoxWritesAtOnceAndKeepsTheFrameOpen) {
