@@ -85,11 +85,16 @@ TEST_F(Link, DatagramsFromAnotherHostOrPortChangeNothing) {
     EXPECT_FALSE(program->message().loaded());
 }
 
-TEST_F(Link, BindsTheFirstFreePortFrom1752) {
-    for (int port = 1752; port <= 1760; ++port) desk.network.takePort(port);
-    startUp();
-    EXPECT_EQ(robotPort(), 1761);
-    EXPECT_TRUE(desk.boxes.shown().empty());
+TEST_F(Link, BindsTheFirstFreePortFrom1752To1800) {
+    for (const int firstFree : {1752, 1761, 1800}) {
+        platform::sim::SimDesktop desktop;
+        ui::HeadlessHost headless;
+        for (int port = 1752; port < firstFree; ++port) desktop.network.takePort(port);
+        app::Program prog(desktop.platform(), headless);
+        prog.principale().show();
+        EXPECT_TRUE(desktop.network.bound(firstFree)) << firstFree;
+        EXPECT_TRUE(desktop.boxes.shown().empty()) << firstFree;
+    }
 }
 
 TEST_F(Link, NoFreePortEndsTheProgramAfterItsBox) {
