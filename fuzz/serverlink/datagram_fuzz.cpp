@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string key = text::toAnsi(program.CleLiaison);
     const std::string rest(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    const text::Text read = serverlink::LitMessageServeur(program, text::fromAnsi(rest));
+    const text::Text read = serverlink::LitMessageServeur(program, rest);
     if (read.size() > rest.size()) std::abort();
 
     const text::Text before = program.MessageServeur;

@@ -40,7 +40,7 @@ void Principale::Socket_DataArrival(const platform::Datagram& datagramme) {
     // Only the server speaks on this link: anything from another host or port is not read.
     if (datagramme.from != RemoteServeur_) return;
     try {
-        const Text message = serverlink::LitMessageServeur(program_, text::fromAnsi(datagramme.bytes));
+        const Text message = serverlink::LitMessageServeur(program_, datagramme.bytes);
         if (message.empty()) return;
         if (message == L"MSGOK") {
             program_.message().MessageTransmis();

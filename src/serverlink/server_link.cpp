@@ -1,10 +1,11 @@
 #include "serverlink/server_link.h"
 
+#include <cstdint>
 #include <optional>
 
 #include "app/principale.h"
 #include "app/program.h"
-#include "cipher/crypt_text.h"
+#include "cipher/rijndael.h"
 #include "serverlink/frame/frame.h"
 
 namespace wardo::serverlink {
@@ -47,8 +48,33 @@ std::optional<platform::Endpoint> serveurDe(const std::string& texte) {
     return serveur;
 }
 
+int chiffreHex(wchar_t c) {
+    if (c >= L'0' && c <= L'9') return c - L'0';
+    if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+    if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+    return -1;
+}
+
+// HexVersTexte then DecrypteTexte, kept on bytes: most enciphered bytes lie above 127, and a multi-byte
+// code page would not give them back from a text unchanged. "" when the value is not pairs of
+// hexadecimal digits or does not decipher.
 std::string dechiffre(const Text& hex, const Text& cle) {
-    return text::toAnsi(cipher::DecrypteTexte(cipher::HexVersTexte(hex), cle));
+    if (hex.size() % 2 != 0) return {};
+    cipher::Bytes chiffre;
+    for (std::size_t i = 0; i < hex.size(); i += 2) {
+        const int fort = chiffreHex(hex[i]), faible = chiffreHex(hex[i + 1]);
+        if (fort < 0 || faible < 0) return {};
+        chiffre.push_back(static_cast<std::uint8_t>(fort * 16 + faible));
+    }
+    const std::string octetsCle = text::toAnsi(cle);
+    try {
+        cipher::CRijndael chiffreur;
+        const cipher::Bytes clair =
+            chiffreur.DecryptData(chiffre, cipher::Bytes(octetsCle.begin(), octetsCle.end()));
+        return std::string(clair.begin(), clair.end());
+    } catch (const text::RuntimeError&) {
+        return {};
+    }
 }
 
 }  // namespace
@@ -65,9 +91,8 @@ Text Md5Texte(platform::Digest& digest, const Text& texte) {
     return text::fromAnsi(digest.md5Hex(text::toAnsi(texte)));
 }
 
-Text LitMessageServeur(app::Program& program, const Text& datagramme) {
-    const auto message =
-        frame::read(text::toAnsi(datagramme), text::toAnsi(program.CleLiaison), program.platform.digest);
+Text LitMessageServeur(app::Program& program, const std::string& datagramme) {
+    const auto message = frame::read(datagramme, text::toAnsi(program.CleLiaison), program.platform.digest);
     return message ? text::fromAnsi(*message) : Text();
 }
 

@@ -22,8 +22,10 @@ Text Debrouille(const Text& texte, const Text& cle);
 // The 32 lower-case hexadecimal digits of the MD5 digest of the text's ANSI bytes.
 Text Md5Texte(platform::Digest& digest, const Text& texte);
 
-// The message a received datagram carries, or "" when it is not a valid datagram.
-Text LitMessageServeur(app::Program& program, const Text& datagramme);
+// The message that a received datagram carries, or "" when it is not a valid datagram. The datagram is
+// checked and unscrambled on its bytes; only the message goes through the code page, since a multi-byte
+// code page would change the scrambled bytes on their way to a text and back.
+Text LitMessageServeur(app::Program& program, const std::string& datagramme);
 // Sends one message to the server; a send the system refuses ends the program after its message box.
 void EnvoieServeur(app::Program& program, const Text& message);
 

@@ -5,6 +5,7 @@
 #include "cipher/crypt_text.h"
 #include "cipher/keys.h"
 #include "link_fixture.h"
+#include "platform/sim/sim_code_page.h"
 
 namespace wardo::serverlink::testing {
 namespace {
@@ -32,8 +33,35 @@ TEST_F(Link, ReadsADatagramWithExactlyOneSeparatorAndItsOwnDigest) {
         {"damaged body", "\xB1##" + sum, L""},
         {"empty", "", L""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(LitMessageServeur(*program, text::fromAnsi(c.datagram)), c.message) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(LitMessageServeur(*program, c.datagram), c.message) << c.name;
+}
+
+// Whatever the system's code page, the scrambled bytes are checked as they travel: only the message
+// in clear is read, and written, in the code page.
+TEST_F(Link, DatagramsAreCheckedOnTheirBytesUnderAMultiByteCodePage) {
+    const struct {
+        const char* name;
+        const text::AnsiCodePage& codePage;
+        std::string aGrave;  // "à" in that code page
+    } cases[] = {
+        {"1252", text::windows1252(), "\xE0"},
+        {"65001", platform::sim::utf8CodePage(), "\xC3\xA0"},
+    };
+    for (const auto& c : cases) {
+        const platform::sim::UsingCodePage codePage(c.codePage);
+        freshProgram();
+        startUp();
+        fromServer("MSGINIMaintenance " + c.aGrave + " 22 h");
+        EXPECT_EQ(program->MessageServeur, L"Maintenance à 22 h") << c.name;
+        fromServer("MSGOK");
+        EXPECT_TRUE(program->message().loaded()) << c.name;
+
+        EnvoieServeur(*program, L"MSGVoilà");
+        const std::string& sent = desk.network.sent().back().bytes;
+        const std::string body = sent.substr(0, sent.size() - 34);
+        EXPECT_EQ(sent, body + "##" + desk.digest.md5Hex(body)) << c.name;
+        EXPECT_EQ(server.model.received().back().message, "MSGVoil" + c.aGrave) << c.name;
+    }
 }
 
 TEST_F(Link, OnlyExactlyMsgokIsADeliveryNotice) {
