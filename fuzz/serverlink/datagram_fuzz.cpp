@@ -1,7 +1,7 @@
 // Fuzzes what the robot does with a datagram: LitMessageServeur on any bytes, and the start-up window's
 // handling of an arrival from the server or from elsewhere, on one program that lives across inputs.
 // The first byte picks the case: 0 any bytes from the server, 1 the rest framed as a valid datagram
-// from the server, 2 any bytes from another port; the rest is the datagram or the message.
+// from the server, 2 a valid datagram from another address; the rest is the datagram or the message.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         default:
-            robot.desk.network.send({server.address, server.port + 1}, robotAt,
+            robot.desk.network.send({"10.0.0.7", server.port}, robotAt,
                                     serverlink::frame::build("MSGINIfaux", key, robot.desk.digest));
             break;
     }

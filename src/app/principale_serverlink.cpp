@@ -1,5 +1,7 @@
 // The start-up window's side of the link with the maker's server: the socket, the datagrams that
 // arrive on it, and the information text it stores for the end of start-up.
+#include <exception>
+
 #include "app/principale.h"
 #include "serverlink/frame/frame.h"
 #include "serverlink/message.h"
@@ -37,8 +39,9 @@ std::optional<platform::SendError> Principale::SendData(const std::string& datag
 
 void Principale::Socket_DataArrival(const platform::Datagram& datagramme) {
     if (!SocketOuvert()) return;
-    // Only the server speaks on this link: anything from another host or port is not read.
-    if (datagramme.from != RemoteServeur_) return;
+    // Only the server speaks on this link, from whichever port its system gives it: anything from
+    // another address is not read.
+    if (datagramme.from.address != RemoteServeur_.address) return;
     try {
         const Text message = serverlink::LitMessageServeur(program_, datagramme.bytes);
         if (message.empty()) return;
@@ -47,8 +50,8 @@ void Principale::Socket_DataArrival(const platform::Datagram& datagramme) {
         } else if (text::left(message, 6) == L"MSGINI") {
             TraiteMsgIni(message);
         }
-    } catch (const text::RuntimeError&) {
-        // A failure here drops the datagram; the link goes on.
+    } catch (const std::exception&) {
+        // Whatever fails here (the text, the digest, memory) drops this datagram; the link goes on.
     }
 }
 

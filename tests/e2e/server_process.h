@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <set>
 #include <string>
 
 #include "platform/win32/scoped_win.h"
@@ -35,10 +36,18 @@ std::string hexOf(const std::string& bytes);
 // A port of the loopback for a server of this run's own, so that runs side by side never share one.
 int ownServerPort(int salt);
 
+// The datagram ports from `first` to `last` that this machine's programs hold.
+std::set<int> heldUdpPorts(int first, int last);
+// The port from 1752 to 1800 that the robot `process` has bound, polled for up to `timeoutMs`; 0 when
+// none. Under Wine a socket shows the process that holds it only once that process has read from it:
+// each port that was not held in `heldBefore` and shows no owner is sent one empty datagram, which the
+// robot reads and drops, once.
+int robotPort(DWORD process, const std::set<int>& heldBefore, unsigned timeoutMs);
+
 // The simulator's arguments to listen on 127.0.0.1:`port`.
 std::wstring loopbackAt(int port);
-// The settings file's line that points the robot at 127.0.0.1:`port`, the address enciphered by the
-// simulator `exePath`.
-std::string serverSetting(const std::wstring& exePath, int port);
+// The settings file's line that points the robot at `address`:`port`, enciphered by the simulator
+// `exePath`.
+std::string serverSetting(const std::wstring& exePath, int port, const std::string& address = "127.0.0.1");
 
 }  // namespace wardo::e2e

@@ -100,17 +100,34 @@ TEST_F(Link, LongInformationTextIsCutToWhatTheFrameShows) {
     EXPECT_EQ(p.Label41.caption(), Text(2000, L'x'));
 }
 
-TEST_F(Link, DatagramsFromAnotherHostOrPortChangeNothing) {
-    startUp();
-    const std::string information = frame::build("MSGINIFaux", tools::server::robotKey(), desk.digest);
-    const std::string delivered = frame::build("MSGOK", tools::server::robotKey(), desk.digest);
-    for (const platform::Endpoint& from :
-         {platform::Endpoint{"10.0.0.7", 190}, platform::Endpoint{"127.0.0.1", 191}}) {
-        arrive(from, information);
-        arrive(from, delivered);
+TEST_F(Link, OnlyTheServersAddressIsHeardWhateverThePortItSendsFrom) {
+    const struct {
+        platform::Endpoint from;
+        bool heard;
+    } cases[] = {
+        {{"127.0.0.1", 190}, true},  {{"127.0.0.1", 191}, true}, {{"127.0.0.1", 50000}, true},
+        {{"127.0.0.2", 190}, false}, {{"10.0.0.7", 190}, false}, {{"10.0.0.7", 50000}, false},
+    };
+    for (const auto& c : cases) {
+        freshProgram();
+        startUp();
+        arrive(c.from, frame::build("MSGINIInfo", tools::server::robotKey(), desk.digest));
+        arrive(c.from, frame::build("MSGOK", tools::server::robotKey(), desk.digest));
+        EXPECT_EQ(program->MessageServeurPresent, c.heard) << c.from.address << ":" << c.from.port;
+        EXPECT_EQ(program->message().loaded(), c.heard) << c.from.address << ":" << c.from.port;
     }
+}
+
+TEST_F(Link, AFailureWhileADatagramIsHandledDropsThatDatagramOnly) {
+    startUp();
+    const std::string information = frame::build("MSGINIInfo", tools::server::robotKey(), desk.digest);
+    desk.digest.failing = true;
+    arrive(kServeur, information);
+    desk.digest.failing = false;
     EXPECT_FALSE(program->MessageServeurPresent);
-    EXPECT_FALSE(program->message().loaded());
+    EXPECT_FALSE(desk.loop.quitting());
+    arrive(kServeur, information);
+    EXPECT_EQ(program->MessageServeur, L"Info");
 }
 
 TEST_F(Link, BindsTheFirstFreePortFrom1752To1800) {
@@ -155,17 +172,6 @@ TEST_F(Link, SettingsKeyPointsTheRobotAtAnotherServer) {
     }
     writeIni("[Parametres]\r\nServeur=zz\r\n");
     EXPECT_EQ(AdresseServeur(*program), kServeur);
-}
-
-TEST_F(Link, ServerOnAnotherPortIsTheOnlyOneHeard) {
-    const Text hex =
-        cipher::TexteVersHex(cipher::CrypteTexte(L"127.0.0.1:4190", cipher::CleTexte()), nullptr);
-    writeIni("[Parametres]\r\nServeur=" + text::toAnsi(hex) + "\r\n");
-    startUp();
-    fromServer("MSGINIdu port 190");
-    EXPECT_FALSE(program->MessageServeurPresent);
-    arrive({"127.0.0.1", 4190}, frame::build("MSGINIdu port 4190", tools::server::robotKey(), desk.digest));
-    EXPECT_EQ(program->MessageServeur, L"du port 4190");
 }
 
 TEST_F(Link, RefusedSendEndsTheProgramAfterItsBox) {

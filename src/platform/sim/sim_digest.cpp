@@ -8,6 +8,7 @@
 namespace wardo::platform::sim {
 
 std::string SimDigest::md5Hex(const std::string& bytes) {
+    if (failing) throw std::runtime_error("MD5 unavailable");
     const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(EVP_MD_CTX_new(), EVP_MD_CTX_free);
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;

@@ -9,6 +9,9 @@ namespace wardo::platform::sim {
 class SimDigest : public Digest {
 public:
     std::string md5Hex(const std::string& bytes) override;
+
+    // While set, every digest fails as the system's does when its provider is unavailable.
+    bool failing = false;
 };
 
 }  // namespace wardo::platform::sim
