@@ -15,6 +15,9 @@ void Principale::InitSock() {
         Socket_ = platform().network.openDatagramSocket(
             [this](platform::Datagram datagramme) { Socket_DataArrival(datagramme); });
     }
+    // Only the server speaks on this link, from whichever port its system gives it: datagrams from
+    // another address are dropped as the socket reads them, so that a flood of them costs nothing.
+    Socket_->acceptOnlyFrom(serveur.address);
     if (!Socket_->isOpen()) {
         bool lie = false;
         for (int port = serverlink::frame::kFirstLocalPort; port <= serverlink::frame::kLastLocalPort && !lie;
@@ -39,9 +42,6 @@ std::optional<platform::SendError> Principale::SendData(const std::string& datag
 
 void Principale::Socket_DataArrival(const platform::Datagram& datagramme) {
     if (!SocketOuvert()) return;
-    // Only the server speaks on this link, from whichever port its system gives it: anything from
-    // another address is not read.
-    if (datagramme.from.address != RemoteServeur_.address) return;
     try {
         const Text message = serverlink::LitMessageServeur(program_, datagramme.bytes);
         if (message.empty()) return;

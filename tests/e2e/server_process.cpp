@@ -146,15 +146,13 @@ std::set<int> heldUdpPorts(int first, int last) {
 }
 
 int robotPort(DWORD process, const std::set<int>& heldBefore, unsigned timeoutMs) {
-    std::set<int> knocked;
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (GetTickCount64() < deadline) {
+    const ULONGLONG start = GetTickCount64();
+    for (; GetTickCount64() - start < timeoutMs; pumpFor(50)) {
         for (const auto& [port, owner] :
              udpPorts(1752, 1800).value_or(std::vector<std::pair<int, DWORD>>{})) {
             if (owner == process) return port;
-            if (owner == 0 && heldBefore.count(port) == 0 && knocked.insert(port).second) sendEmpty(port);
+            if (owner == 0 && heldBefore.count(port) == 0) sendEmpty(port);
         }
-        pumpFor(50);
     }
     return 0;
 }

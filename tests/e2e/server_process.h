@@ -40,8 +40,8 @@ int ownServerPort(int salt);
 std::set<int> heldUdpPorts(int first, int last);
 // The port from 1752 to 1800 that the robot `process` has bound, polled for up to `timeoutMs`; 0 when
 // none. Under Wine a socket shows the process that holds it only once that process has read from it:
-// each port that was not held in `heldBefore` and shows no owner is sent one empty datagram, which the
-// robot reads and drops, once.
+// each port that was not held in `heldBefore` and shows no owner is sent an empty datagram, which the
+// robot reads and drops, every 50 ms until one shows the robot as its owner.
 int robotPort(DWORD process, const std::set<int>& heldBefore, unsigned timeoutMs);
 
 // The simulator's arguments to listen on 127.0.0.1:`port`.

@@ -1,10 +1,17 @@
 // The link with the server in the real program, against the server simulator on the loopback: an
 // information text sent during start-up from the server's address, even from another port than the
-// one the robot sends to, shows when start-up completes; one from another address does not.
+// one the robot sends to, shows when start-up completes; one from another address does not; and a
+// flood of foreign datagrams leaves the start-up window answering, in bounded memory.
 #include <gtest/gtest.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <psapi.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <memory>
+#include <set>
+#include <string>
 
 #include "e2e_support.h"
 #include "server_process.h"
@@ -14,6 +21,12 @@ namespace {
 
 class ServerLinkE2e : public ::testing::Test {
 protected:
+    void TearDown() override {
+        program.reset();
+        // Until the system lets its port go, the next robot could not be told from another program.
+        if (robot != 0) waitFor([&] { return heldUdpPorts(robot, robot).empty(); }, 5000);
+    }
+
     // A settings folder that points the robot at `address`:`port`.
     std::wstring settingsFor(const std::string& address, int port) {
         const std::string server = serverSetting(widePath(WARDO_SERVER_EXE), port, address);
@@ -28,13 +41,14 @@ protected:
         const std::set<int> held = heldUdpPorts(1752, 1800);
         program = std::make_unique<ProgramProcess>(widePath(WARDO_EXE), appData);
         EXPECT_TRUE(program->started());
-        const int port = robotPort(program->id(), held, 10000);
-        EXPECT_NE(port, 0);
+        robot = robotPort(program->id(), held, 20000);
+        EXPECT_NE(robot, 0);
         HWND waiting = nullptr;
         bool cameIn = false, left = false;
         const ULONGLONG start = GetTickCount64();
-        while (port != 0 && !left && GetTickCount64() - start < 20000) {
-            sender.command("msgini 127.0.0.1 " + std::to_string(port) + " Information$du serveur");
+        while (robot != 0 && !left && GetTickCount64() - start < 20000) {
+            sender.command("msgini 127.0.0.1 " + std::to_string(robot) + " Information$du serveur");
+            sender.output();  // read, so that its output never fills the pipe and stops it
             if (!waiting) {
                 HWND label = waitForWindowText(program->id(), L"Connexion au serveur ... Un instant SVP", 0);
                 if (label) waiting = GetParent(label);
@@ -52,6 +66,7 @@ protected:
     }
 
     std::unique_ptr<ProgramProcess> program;
+    int robot = 0;  // the port the robot holds
 };
 
 TEST_F(ServerLinkE2e, InformationTextFromTheServersAddressAndAnotherPortShowsWhenStartUpCompletes) {
@@ -74,6 +89,63 @@ TEST_F(ServerLinkE2e, InformationTextFromAnotherAddressChangesNothing) {
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(placeInWindow(frame).x, pixels(5000));
     EXPECT_EQ(waitForWindowText(program->id(), L"Information\r\ndu serveur", 0), nullptr);
+}
+
+// The foreign host floods the robot's port with datagrams of 60,000 bytes for 10 seconds (the
+// environment variable WARDO_FLOOD_SECONDS may ask for another length), while the start-up window is
+// asked every 50 ms to answer a message.
+TEST_F(ServerLinkE2e, FloodOfForeignDatagramsLeavesTheStartUpWindowAnsweringInBoundedMemory) {
+    const int port = ownServerPort(0);
+    const std::set<int> held = heldUdpPorts(1752, 1800);
+    program = std::make_unique<ProgramProcess>(widePath(WARDO_EXE), settingsFor("127.0.0.2", port));
+    ASSERT_TRUE(program->started());
+    robot = robotPort(program->id(), held, 20000);
+    ASSERT_NE(robot, 0);
+    HWND button = waitForWindowText(program->id(), L"Connexion à la salle", 10000);
+    ASSERT_NE(button, nullptr);
+    HWND window = GetAncestor(button, GA_ROOT);
+    const platform::win32::ScopedKernelHandle robotProcess(
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, program->id()));
+    ASSERT_TRUE(robotProcess);
+    PROCESS_MEMORY_COUNTERS memory{};
+    ASSERT_TRUE(GetProcessMemoryInfo(robotProcess.get(), &memory, sizeof memory));
+    const SIZE_T before = memory.WorkingSetSize;
+
+    const int seconds = secondsAsked("WARDO_FLOOD_SECONDS", 10);
+    ServerProcess flood(
+        widePath(WARDO_SERVER_EXE),
+        loopbackAt(port) + L" --flood 127.0.0.1 " + std::to_wstring(robot) + L" " + std::to_wstring(seconds));
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    double slowestMs = 0;
+    int asked = 0;
+    SIZE_T largest = before;
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
+    while (GetTickCount64() < end && flood.output().find("flooded") == std::string::npos) {
+        LARGE_INTEGER t0{}, t1{};
+        QueryPerformanceCounter(&t0);
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+        QueryPerformanceCounter(&t1);
+        slowestMs = std::max(slowestMs, 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) /
+                                            static_cast<double>(frequency.QuadPart));
+        ++asked;
+        if (GetProcessMemoryInfo(robotProcess.get(), &memory, sizeof memory))
+            largest = std::max(largest, memory.WorkingSetSize);
+        pumpFor(50);
+    }
+    ASSERT_TRUE(flood.waitForOutput("flooded", 10000)) << flood.output();
+    ASSERT_TRUE(GetProcessMemoryInfo(robotProcess.get(), &memory, sizeof memory));
+    const double mb = 1024.0 * 1024.0;
+    std::printf("%s", flood.output().c_str());
+    std::printf(
+        "robot: working set %.1f MB before, at most %.1f MB during the flood (peak %.1f MB); slowest "
+        "of %d answers %.1f ms\n",
+        static_cast<double>(before) / mb, static_cast<double>(largest) / mb,
+        static_cast<double>(memory.PeakWorkingSetSize) / mb, asked, slowestMs);
+    EXPECT_TRUE(program->running());
+    EXPECT_LT(static_cast<double>(largest), 64 * mb);
+    EXPECT_LT(slowestMs, 100.0);
 }
 
 }  // namespace

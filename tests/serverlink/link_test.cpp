@@ -118,6 +118,23 @@ TEST_F(Link, OnlyTheServersAddressIsHeardWhateverThePortItSendsFrom) {
     }
 }
 
+// 2,000 datagrams of 60,000 bytes: 120 MB if they were kept.
+TEST_F(Link, AFloodKeepsNothingFromOtherAddressesAndLittleFromTheServers) {
+    startUp();
+    const std::string datagram(60000, 'x');
+    for (const platform::Endpoint& from : {platform::Endpoint{"10.0.0.7", 4000}, kServeur}) {
+        for (int n = 0; n < 2000; ++n) desk.network.send(from, robot(), datagram);
+        const std::size_t kept = desk.network.waiting(robotPort()) * datagram.size();
+        if (from == kServeur)
+            EXPECT_LT(kept, 64u << 20);
+        else
+            EXPECT_EQ(kept, 0u);
+        desk.loop.doEvents();
+    }
+    fromServer("MSGINIToujours l\xE0");
+    EXPECT_EQ(program->MessageServeur, L"Toujours là");
+}
+
 TEST_F(Link, AFailureWhileADatagramIsHandledDropsThatDatagramOnly) {
     startUp();
     const std::string information = frame::build("MSGINIInfo", tools::server::robotKey(), desk.digest);

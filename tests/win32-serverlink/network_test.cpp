@@ -1,8 +1,10 @@
 // The real datagram sockets and digest of the Windows build: ports taken, datagrams between two sockets
-// handed over through the event loop with their sender, and MD5 as the robot's link computes it.
+// handed over through the event loop with their sender, only from the accepted address and never all
+// at once, and MD5 as the robot's link computes it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/win32_digest.h"
@@ -79,6 +81,44 @@ TEST_F(Win32Sockets, AClosedSocketHandsNothingOver) {
     Sleep(100);  // let it reach the socket's queue before the socket goes
     receiver.reset();
     EXPECT_FALSE(waitFor(2, 500));
+}
+
+// Every datagram between two programs of this machine leaves from 127.0.0.1 under Wine: the accepted
+// address is what changes here.
+TEST_F(Win32Sockets, OnlyTheAcceptedAddressIsHandedOverWhateverThePort) {
+    auto receiver = network.openDatagramSocket([this](Datagram d) { received.push_back(std::move(d)); });
+    auto first = network.openDatagramSocket(nullptr);
+    auto second = network.openDatagramSocket(nullptr);
+    const int to = bindSomewhere(*receiver);
+    const int one = bindSomewhere(*first), two = bindSomewhere(*second);
+    ASSERT_TRUE(to != 0 && one != 0 && two != 0);
+
+    receiver->acceptOnlyFrom("127.0.0.2");
+    first->sendTo({"127.0.0.1", to}, "foreign");
+    EXPECT_FALSE(waitFor(1, 300));
+    receiver->acceptOnlyFrom("127.0.0.1");
+    first->sendTo({"127.0.0.1", to}, "one");
+    second->sendTo({"127.0.0.1", to}, "two");
+    ASSERT_TRUE(waitFor(2));
+    EXPECT_EQ(received[0].from, (Endpoint{"127.0.0.1", one}));
+    EXPECT_EQ(received[0].bytes, "one");
+    EXPECT_EQ(received[1].from, (Endpoint{"127.0.0.1", two}));
+}
+
+TEST_F(Win32Sockets, TimersRunBetweenTheDatagramsOfAFlood) {
+    auto receiver = network.openDatagramSocket([this](Datagram d) { received.push_back(std::move(d)); });
+    auto sender = network.openDatagramSocket(nullptr);
+    const int to = bindSomewhere(*receiver);
+    ASSERT_NE(bindSomewhere(*sender), 0);
+    constexpr std::size_t kFlood = 100;
+    for (std::size_t n = 0; n < kFlood; ++n) sender->sendTo({"127.0.0.1", to}, "flood");
+    // How many datagrams had been handed over at each tick of a timer, as the program's timers run.
+    std::vector<std::size_t> atTicks;
+    const TimerId timer = loop.startTimer(10, [&] { atTicks.push_back(received.size()); });
+    EXPECT_TRUE(waitFor(kFlood));
+    loop.stopTimer(timer);
+    EXPECT_TRUE(
+        std::any_of(atTicks.begin(), atTicks.end(), [](std::size_t n) { return n > 0 && n < kFlood; }));
 }
 
 TEST_F(Win32Sockets, AnAddressThatIsNoAddressIsARefusedSend) {

@@ -1,4 +1,5 @@
 // wardo-server: the robot's server simulator on a real UDP socket. See usage() below.
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -37,6 +38,10 @@ const char kUsage[] =
     "           quit\n"
     "       wardo-server [--address A] [--port P] --msgini HOST PORT[-LAST] TEXT\n"
     "         sends one information text and exits\n"
+    "       wardo-server [--address A] [--port P] --flood HOST PORT SECONDS\n"
+    "         sends foreign datagrams of 60,000 bytes from A:P to HOST:PORT, HOST a loopback address\n"
+    "         (127.x.x.x), as fast as it can for SECONDS (1 to 60) or 1,000,000 datagrams, then says how "
+    "many\n"
     "       wardo-server --print-address ADDRESS[:PORT]\n"
     "         prints it enciphered: the value of the robot's settings key Serveur of [Parametres]\n";
 
@@ -65,6 +70,31 @@ bool sendInformation(UdpSocket& socket, tools::server::ServerModel& model, const
     return true;
 }
 
+// A flood of datagrams that are no valid datagram of the link, only to this machine's loopback
+// addresses, bounded in time and in count.
+int flood(UdpSocket& socket, const std::string& host, const std::string& portText,
+          const std::string& secondsText) {
+    constexpr long kMostDatagrams = 1'000'000;
+    const int port = std::atoi(portText.c_str());
+    const int seconds = std::atoi(secondsText.c_str());
+    if (host.rfind("127.", 0) != 0 || port < 1 || port > 65535 || seconds < 1 || seconds > 60) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const std::string datagram(60000, 'x');
+    const auto start = std::chrono::steady_clock::now();
+    const auto end = start + std::chrono::seconds(seconds);
+    long sent = 0;
+    for (long n = 0; n < kMostDatagrams && std::chrono::steady_clock::now() < end; ++n)
+        if (socket.sendTo({host, port}, datagram)) ++sent;
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
+            .count();
+    say("flooded " + host + ":" + std::to_string(port) + " with " + std::to_string(sent) +
+        " datagrams of 60000 bytes in " + std::to_string(ms) + " ms");
+    return 0;
+}
+
 // "msgini HOST PORTS TEXT": false when the line is not one.
 bool runCommand(UdpSocket& socket, tools::server::ServerModel& model, const std::string& line) {
     std::istringstream in(line);
@@ -90,7 +120,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     wardo::platform::Endpoint at{"127.0.0.1", serverlink::frame::kServerPort};
     bool raw = false;
-    std::vector<std::string> msgini;
+    std::vector<std::string> msgini, floodArgs;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -102,6 +132,10 @@ int main(int argc, char** argv) {
             raw = true;
         } else if (a == "--msgini" && i + 3 < args.size()) {
             msgini.assign(args.begin() + static_cast<long>(i) + 1, args.begin() + static_cast<long>(i) + 4);
+            i += 3;
+        } else if (a == "--flood" && i + 3 < args.size()) {
+            floodArgs.assign(args.begin() + static_cast<long>(i) + 1,
+                             args.begin() + static_cast<long>(i) + 4);
             i += 3;
         } else if (a == "--print-address" && hasValue) {
             const text::Text address = text::fromAnsi(args[++i]);
@@ -123,6 +157,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (!msgini.empty()) return sendInformation(socket, model, msgini[0], msgini[1], msgini[2]) ? 0 : 2;
+    if (!floodArgs.empty()) return flood(socket, floodArgs[0], floodArgs[1], floodArgs[2]);
 
     say("listening on " + at.address + ":" + std::to_string(at.port));
     // Commands come on another thread; both threads may send on the socket.

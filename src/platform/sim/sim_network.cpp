@@ -10,11 +10,14 @@ public:
         : network_(network), onReceive_(std::move(onReceive)) {}
     ~Socket() override { close(); }
 
+    void acceptOnlyFrom(const std::string& address) override { accepted_ = address; }
+    bool accepts(const std::string& from) const { return !accepted_ || *accepted_ == from; }
+
     bool bind(const std::string& localAddress, int port) override {
         close();
         if (port <= 0 || port > 65535 || network_.taken_.count(port) || network_.sockets_.count(port))
             return false;
-        network_.sockets_[port] = {localAddress, this};
+        network_.sockets_[port] = {localAddress, this, ++network_.bindings_};
         port_ = port;
         return true;
     }
@@ -39,6 +42,7 @@ public:
 private:
     SimNetwork& network_;
     std::function<void(Datagram)> onReceive_;
+    std::optional<std::string> accepted_;
     int port_ = 0;
 };
 
@@ -59,13 +63,25 @@ void SimNetwork::send(const Endpoint& from, const Endpoint& to, std::string byte
         }
     }
     if (!local(to.address)) return;
+    const auto it = sockets_.find(to.port);
+    if (it == sockets_.end()) return;
+    Binding& binding = it->second;
+    if (binding.address != "0.0.0.0" && binding.address != to.address) return;
+    // Read here: a foreign datagram, or one more than may wait, is dropped without being kept.
+    if (!binding.socket->accepts(from.address) || binding.waiting >= kMostDatagramsWaiting) return;
+    ++binding.waiting;
     // Looked up again when the loop runs: the socket may have closed meanwhile.
-    loop_.post([this, from, to, bytes = std::move(bytes)]() mutable {
-        const auto it = sockets_.find(to.port);
-        if (it == sockets_.end()) return;
-        if (it->second.address != "0.0.0.0" && it->second.address != to.address) return;
-        it->second.socket->deliver(Datagram{from, std::move(bytes)});
+    loop_.post([this, port = to.port, serial = binding.serial, from, bytes = std::move(bytes)]() mutable {
+        const auto at = sockets_.find(port);
+        if (at == sockets_.end() || at->second.serial != serial) return;
+        --at->second.waiting;
+        at->second.socket->deliver(Datagram{from, std::move(bytes)});
     });
+}
+
+std::size_t SimNetwork::waiting(int port) const {
+    const auto it = sockets_.find(port);
+    return it == sockets_.end() ? 0 : it->second.waiting;
 }
 
 void SimNetwork::listen(const Endpoint& at, Peer peer) {

@@ -38,8 +38,11 @@ public:
     bool bound(int port) const { return sockets_.count(port) != 0; }
 
     // A datagram from anywhere. To a listening peer it is handed at once; to a port of this machine it
-    // is queued on the event loop for the socket bound there, if any; otherwise it is lost.
+    // is read at once by the socket bound there, if any, and queued on the event loop when the socket
+    // accepts it; otherwise it is lost.
     void send(const Endpoint& from, const Endpoint& to, std::string bytes);
+    // The datagrams queued on the event loop for the socket bound to `port`.
+    std::size_t waiting(int port) const;
     // A program elsewhere (a server) that receives every datagram sent to `at`.
     void listen(const Endpoint& at, Peer peer);
 
@@ -54,6 +57,8 @@ private:
     struct Binding {
         std::string address;
         Socket* socket;
+        std::uint64_t serial;  // tells this binding from a later one of the same port
+        std::size_t waiting = 0;
     };
 
     bool local(const std::string& address) const;
@@ -61,6 +66,7 @@ private:
     EventLoop& loop_;
     std::set<int> taken_;
     std::map<int, Binding> sockets_;
+    std::uint64_t bindings_ = 0;
     std::vector<std::pair<Endpoint, Peer>> peers_;
     std::vector<Sent> sent_;
     std::optional<SendError> failure_;

@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "platform/win32/message_window.h"
 
@@ -16,6 +18,9 @@ namespace {
 constexpr wchar_t kClassName[] = L"WardoDatagramSocket";
 constexpr UINT kSocketEvent = WM_APP + 2;
 constexpr int kLargestDatagram = 65536;
+// Datagrams read at one time; the next ones are read once the messages queued meanwhile have run.
+constexpr int kDatagramsPerRead = 16;
+constexpr UINT_PTR kReadAgainTimer = 1;
 
 std::wstring describe(int code) {
     wchar_t* buffer = nullptr;
@@ -45,6 +50,7 @@ using ScopedSocket = Scoped<SOCKET, SocketRelease, INVALID_SOCKET>;
 // What a posted arrival reaches: it outlives the socket only as long as arrivals are queued.
 struct Receiver {
     std::function<void(Datagram)> onReceive;
+    std::size_t waiting = 0;  // posted, not yet handed over
 };
 
 class Win32DatagramSocket final : public DatagramSocket {
@@ -52,6 +58,12 @@ public:
     Win32DatagramSocket(EventLoop& loop, std::function<void(Datagram)> onReceive)
         : loop_(loop), receiver_(std::make_shared<Receiver>(Receiver{std::move(onReceive)})) {}
     ~Win32DatagramSocket() override { close(); }
+
+    void acceptOnlyFrom(const std::string& address) override {
+        in_addr a{};
+        // An address that is none accepts nothing: no datagram comes from 0.0.0.0.
+        accepted_ = inet_pton(AF_INET, address.c_str(), &a) == 1 ? a : in_addr{};
+    }
 
     bool bind(const std::string& localAddress, int port) override {
         close();
@@ -75,7 +87,8 @@ public:
 
     void close() override {
         socket_.reset();  // closing also cancels the asynchronous selection
-        window_.reset();
+        window_.reset();  // and its timer
+        pausedReading_ = false;
     }
 
     bool isOpen() const override { return static_cast<bool>(socket_); }
@@ -97,36 +110,60 @@ private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         auto* self = reinterpret_cast<Win32DatagramSocket*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (self != nullptr && msg == kSocketEvent && WSAGETSELECTEVENT(lp) == FD_READ) {
-            self->readAll();
+            // While reading pauses, the system posts no further notice until the socket is read again.
+            if (!self->pausedReading_) self->readSome();
+            return 0;
+        }
+        if (self != nullptr && msg == WM_TIMER && wp == kReadAgainTimer) {
+            KillTimer(hwnd, kReadAgainTimer);
+            self->pausedReading_ = false;
+            self->readSome();
             return 0;
         }
         return DefWindowProcW(hwnd, msg, wp, lp);
     }
 
-    // Reads every datagram waiting; each is handed over at the loop's next pass of events.
-    void readAll() {
-        std::string buffer(kLargestDatagram, '\0');
-        while (socket_) {
+    // Reads the datagrams waiting, a few at a time: a datagram from another address than the accepted
+    // one, or one more than may wait to be handled, is dropped at once; each other one is handed over
+    // at the loop's next pass of events. When more may be waiting, reading resumes on a timer: the
+    // system sends WM_TIMER only once no other message is queued, so the windows' messages and the
+    // program's timers run between two reads even under a flood.
+    void readSome() {
+        if (buffer_.empty()) buffer_.resize(kLargestDatagram);
+        for (int n = 0; n < kDatagramsPerRead; ++n) {
+            if (!socket_) return;
             sockaddr_in from{};
             int fromLength = sizeof from;
-            const int n = recvfrom(socket_.get(), buffer.data(), static_cast<int>(buffer.size()), 0,
-                                   reinterpret_cast<sockaddr*>(&from), &fromLength);
-            if (n == SOCKET_ERROR) {
+            const int got = recvfrom(socket_.get(), buffer_.data(), static_cast<int>(buffer_.size()), 0,
+                                     reinterpret_cast<sockaddr*>(&from), &fromLength);
+            if (got == SOCKET_ERROR) {
                 const int code = WSAGetLastError();
                 if (code == WSAECONNRESET || code == WSAEMSGSIZE) continue;  // no datagram, or too long
                 return;                                                      // WSAEWOULDBLOCK: all read
             }
+            if (accepted_ && from.sin_addr.s_addr != accepted_->s_addr) continue;
+            if (receiver_->waiting >= kMostDatagramsWaiting) continue;
             char address[INET_ADDRSTRLEN] = {};
             inet_ntop(AF_INET, &from.sin_addr, address, sizeof address);
-            Datagram d{{address, ntohs(from.sin_port)}, buffer.substr(0, static_cast<size_t>(n))};
+            Datagram d{{address, ntohs(from.sin_port)},
+                       std::string(buffer_.data(), static_cast<size_t>(got))};
+            ++receiver_->waiting;
             loop_.post([receiver = std::weak_ptr<Receiver>(receiver_), d = std::move(d)]() mutable {
-                if (auto r = receiver.lock(); r && r->onReceive) r->onReceive(std::move(d));
+                const auto r = receiver.lock();
+                if (!r) return;
+                --r->waiting;
+                if (r->onReceive) r->onReceive(std::move(d));
             });
         }
+        if (window_ && SetTimer(window_.get(), kReadAgainTimer, USER_TIMER_MINIMUM, nullptr) != 0)
+            pausedReading_ = true;
     }
 
     EventLoop& loop_;
     std::shared_ptr<Receiver> receiver_;
+    std::optional<in_addr> accepted_;
+    std::vector<char> buffer_;
+    bool pausedReading_ = false;
     ScopedSocket socket_;
     ScopedWindow window_;
 };

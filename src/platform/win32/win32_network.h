@@ -1,6 +1,6 @@
 // Datagram sockets on Winsock. A bound socket reports arrivals to a hidden message-only window
-// (WSAAsyncSelect), so datagrams are read on the user-interface thread while it pumps messages, and
-// each one is handed to the program through the event loop.
+// (WSAAsyncSelect), so datagrams are read on the user-interface thread while it pumps messages, a few
+// at a time, and each one it accepts is handed to the program through the event loop.
 #pragma once
 #include "platform/event_loop.h"
 #include "platform/network.h"
