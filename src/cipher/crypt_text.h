@@ -23,4 +23,13 @@ text::Text TexteVersHex(text::Text texte, platform::EventLoop& boucle);
 // character that is not one (none: code 0); an odd last character is read alone.
 text::Text HexVersTexte(const text::Text& hex);
 
+// The stored form of a secret (the operator code, the server's address): TexteVersHex of CrypteTexte,
+// and back with DecrypteTexte of HexVersTexte, without the enciphered bytes crossing the code page in
+// between: a multi-byte code page would not give most of them back unchanged. Under a code page of one
+// byte per character the results are those of the two steps.
+text::Text ChiffreVersHex(const text::Text& texte, const text::Text& motDePasse,
+                          const std::function<void()>& pompeEvenements);
+text::Text ChiffreVersHex(const text::Text& texte, const text::Text& motDePasse, platform::EventLoop& boucle);
+text::Text HexVersDechiffre(const text::Text& hex, const text::Text& motDePasse);
+
 }  // namespace wardo::cipher

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cipher/crypt_text.h"
+#include "cipher/hex_bytes.h"
 
 namespace wardo::cipher {
 
@@ -18,8 +19,7 @@ int hexDigit(wchar_t c) {
 
 }  // namespace
 
-text::Text TexteVersHex(text::Text texte, const std::function<void()>& pompeEvenements) {
-    const std::string codes = text::toAnsi(texte);  // one byte per character
+text::Text hexDesOctets(const std::string& codes, const std::function<void()>& pompeEvenements) {
     text::Text hex;
     hex.reserve(2 * codes.size());
     for (char code : codes) {
@@ -33,11 +33,15 @@ text::Text TexteVersHex(text::Text texte, const std::function<void()>& pompeEven
     return hex;
 }
 
+text::Text TexteVersHex(text::Text texte, const std::function<void()>& pompeEvenements) {
+    return hexDesOctets(text::toAnsi(texte), pompeEvenements);  // one byte per character
+}
+
 text::Text TexteVersHex(text::Text texte, platform::EventLoop& boucle) {
     return TexteVersHex(std::move(texte), [&boucle] { boucle.doEvents(); });
 }
 
-text::Text HexVersTexte(const text::Text& hex) {
+std::string octetsDeHex(const text::Text& hex) {
     std::string codes;
     codes.reserve(hex.size() / 2 + 1);
     for (std::size_t i = 0; i < hex.size(); i += 2) {
@@ -49,7 +53,11 @@ text::Text HexVersTexte(const text::Text& hex) {
         }
         codes.push_back(static_cast<char>(value));
     }
-    return text::fromAnsi(codes);
+    return codes;
+}
+
+text::Text HexVersTexte(const text::Text& hex) {
+    return text::fromAnsi(octetsDeHex(hex));
 }
 
 }  // namespace wardo::cipher

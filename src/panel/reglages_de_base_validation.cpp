@@ -120,7 +120,7 @@ void ReglagesDeBase::stockeCodeOpme() {
         p.CodeOpme.clear();
         return;
     }
-    const Text chiffre = cipher::TexteVersHex(cipher::CrypteTexte(code, p.CleTexte), p.platform.loop);
+    const Text chiffre = cipher::ChiffreVersHex(code, p.CleTexte, p.platform.loop);
     p.EcritIni(L"Parametres", L"CodeOPME", chiffre);
     p.CodeOpme = code;
     r.saisieCodeOPME.setPasswordChar(L'*');

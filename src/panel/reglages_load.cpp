@@ -97,8 +97,7 @@ void Reglages::chargeReglages(const settings::IniLu& ini) {
 
     p.CleTexte = cipher::CleTexte();
     const Text codeChiffre = lit(L"CodeOPME");
-    p.CodeOpme =
-        codeChiffre.empty() ? Text() : cipher::DecrypteTexte(cipher::HexVersTexte(codeChiffre), p.CleTexte);
+    p.CodeOpme = codeChiffre.empty() ? Text() : cipher::HexVersDechiffre(codeChiffre, p.CleTexte);
 
     const Text touche = lit(L"ToucheMicro");
     if (touche.empty()) {

@@ -1,11 +1,10 @@
 #include "serverlink/server_link.h"
 
-#include <cstdint>
 #include <optional>
 
 #include "app/principale.h"
 #include "app/program.h"
-#include "cipher/rijndael.h"
+#include "cipher/crypt_text.h"
 #include "serverlink/frame/frame.h"
 
 namespace wardo::serverlink {
@@ -48,35 +47,6 @@ std::optional<platform::Endpoint> serveurDe(const std::string& texte) {
     return serveur;
 }
 
-int chiffreHex(wchar_t c) {
-    if (c >= L'0' && c <= L'9') return c - L'0';
-    if (c >= L'A' && c <= L'F') return c - L'A' + 10;
-    if (c >= L'a' && c <= L'f') return c - L'a' + 10;
-    return -1;
-}
-
-// HexVersTexte then DecrypteTexte, kept on bytes: most enciphered bytes lie above 127, and a multi-byte
-// code page would not give them back from a text unchanged. "" when the value is not pairs of
-// hexadecimal digits or does not decipher.
-std::string dechiffre(const Text& hex, const Text& cle) {
-    if (hex.size() % 2 != 0) return {};
-    cipher::Bytes chiffre;
-    for (std::size_t i = 0; i < hex.size(); i += 2) {
-        const int fort = chiffreHex(hex[i]), faible = chiffreHex(hex[i + 1]);
-        if (fort < 0 || faible < 0) return {};
-        chiffre.push_back(static_cast<std::uint8_t>(fort * 16 + faible));
-    }
-    const std::string octetsCle = text::toAnsi(cle);
-    try {
-        cipher::CRijndael chiffreur;
-        const cipher::Bytes clair =
-            chiffreur.DecryptData(chiffre, cipher::Bytes(octetsCle.begin(), octetsCle.end()));
-        return std::string(clair.begin(), clair.end());
-    } catch (const text::RuntimeError&) {
-        return {};
-    }
-}
-
 }  // namespace
 
 Text Brouille(const Text& texte, const Text& cle) {
@@ -113,9 +83,11 @@ void EnvoieServeur(app::Program& program, const Text& message) {
 platform::Endpoint AdresseServeur(app::Program& program) {
     const Text reglee = program.LitIni(L"Parametres", kCleAdresseServeur);
     if (!reglee.empty()) {
-        if (auto serveur = serveurDe(dechiffre(reglee, program.CleTexte))) return *serveur;
+        if (auto serveur = serveurDe(text::toAnsi(cipher::HexVersDechiffre(reglee, program.CleTexte))))
+            return *serveur;
     }
-    return {dechiffre(kAdresseServeurChiffree, program.CleTexte), frame::kServerPort};
+    return {text::toAnsi(cipher::HexVersDechiffre(kAdresseServeurChiffree, program.CleTexte)),
+            frame::kServerPort};
 }
 
 }  // namespace wardo::serverlink

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 
+#include "platform/sim/sim_code_page.h"
 #include "settings_pane_fixture.h"
 
 namespace wardo::panel::testing {
@@ -315,6 +316,20 @@ TEST_F(SettingsPaneTest, ACodeComesBackWholeUpTo380CharactersAndAsNoCodeBeyond) 
         EXPECT_EQ(program->CodeOpme, code) << "in force until the end of this run";
         nextStart();
         EXPECT_EQ(program->CodeOpme, length == 380 ? code : L"") << length;
+    }
+}
+
+// The enciphered bytes never cross the code page, which under UTF-8 would not give them back.
+TEST_F(SettingsPaneTest, ACodeComesBackAtTheNextStartWhateverTheCodePage) {
+    for (const text::AnsiCodePage* codePage : {&text::windows1252(), &platform::sim::utf8CodePage()}) {
+        const platform::sim::UsingCodePage inForce(*codePage);
+        freshProgram();
+        Reglages& r = openPane();
+        r.saisieCodeOPME.click();
+        r.saisieCodeOPME.userSetText(L"Opme-2024 été");
+        valider();
+        nextStart();
+        EXPECT_EQ(program->CodeOpme, L"Opme-2024 été") << (codePage == &text::windows1252());
     }
 }
 
