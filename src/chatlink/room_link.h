@@ -47,7 +47,8 @@ public:
     void PrendMicro();
     void LibereMicro();
     // Waits with the notice shown for a free microphone or a decision (the two flags), each pass
-    // yielding up to kWaitYieldMs to the event loop, then takes it with one press unless a flag is set.
+    // yielding up to kWaitYieldMs to the event loop (each look at another program's buttons costs a wake of
+    // the thread: fewer looks keep the wait cheap), then takes it with one press unless a flag is set.
     // Also ends, pressing nothing, when the program is quitting.
     void AttendMicroLibre();
     // Watches the buttons (blocking, every kPressPollMs) until the microphone reads busy or free as
@@ -65,7 +66,7 @@ public:
     // Every look wakes the thread, and a wake costs more than the look: a press's watch looks often
     // enough to follow the client, and no faster.
     static constexpr int kPressPollMs = 50;
-    static constexpr int kWaitYieldMs = 10;
+    static constexpr int kWaitYieldMs = 50;
 
 private:
     // Each microphone button's enabled state, read in the order MicroOccupe reads them.

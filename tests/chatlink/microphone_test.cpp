@@ -184,11 +184,11 @@ TEST_F(Microphone, AWaitYieldsBetweenItsLooksAndTakesWithinOneOfThem) {
         return now() >= t0 + 30'005;
     };
     link.AttendMicroLibre();
-    EXPECT_LE(looks, 2 + 30'005 / 10 + 1) << "two looks at the start, then one every 10 ms at most";
+    EXPECT_LE(looks, 2 + 30'005 / 50 + 1) << "two looks at the start, then one every 50 ms at most";
     const auto presses = pressTimes(t0);
     ASSERT_EQ(presses.size(), 1u);
     EXPECT_GE(presses[0], 30'005);
-    EXPECT_LE(presses[0], 30'015);
+    EXPECT_LE(presses[0], 30'055);
 }
 
 TEST_F(Microphone, WaitEndedByAFlagPressesNothingAndTheNextWaitClearsIt) {
