@@ -139,8 +139,7 @@ int main(int argc, char** argv) {
             i += 3;
         } else if (a == "--print-address" && hasValue) {
             const text::Text address = text::fromAnsi(args[++i]);
-            const text::Text hex =
-                cipher::TexteVersHex(cipher::CrypteTexte(address, cipher::CleTexte()), [] {});
+            const text::Text hex = cipher::ChiffreVersHex(address, cipher::CleTexte(), [] {});
             say(text::toAnsi(hex));
             return 0;
         } else {
